@@ -1,0 +1,155 @@
+#include "ArchiveSession.h"
+
+#include "HeaderRecordFiller.h"
+#include "StoredPath.h"
+#include "unrar.h"
+
+ArchiveSession::ArchiveSession(std::string firstVolume, bool extractMode)
+    : m_walker(std::move(firstVolume)), m_extractMode(extractMode) {}
+
+int ArchiveSession::open() {
+    const int result = m_walker.open();
+    if (result == ERAR_SUCCESS && m_extractMode) {
+        m_stream = std::make_unique<ArchiveStreamReader>(m_walker.volumes());
+    }
+    return result;
+}
+
+int ArchiveSession::readHeader(RARHeaderData& record) {
+    m_haveCurrent = false;
+    m_headerFailure = 0;
+    const int result = m_walker.next(m_current);
+    if (result == ERAR_END_ARCHIVE) {
+        return result;
+    }
+    if (result != ERAR_SUCCESS) {
+        m_headerFailure = result;
+        HeaderRecordFiller::fillVolumeOnly(record, m_walker.volumes().back());
+        return result;
+    }
+    m_haveCurrent = true;
+    HeaderRecordFiller::fill(record, m_current, m_walker.volumes()[m_current.volume]);
+    return ERAR_SUCCESS;
+}
+
+int ArchiveSession::processFile(int operation, const char* destPath, const char* destName) {
+    if (!m_haveCurrent) {
+        const int failure = m_headerFailure;
+        m_headerFailure = 0;
+        return failure != 0 ? failure : ERAR_UNKNOWN;
+    }
+    m_haveCurrent = false;
+    const RarEntry& entry = m_current;
+    const std::int64_t previous = m_previousOffset;
+    m_previousOffset = static_cast<std::int64_t>(entry.offset);
+    if (entry.failure != ERAR_SUCCESS) {
+        return entry.failure;
+    }
+    // In list mode every operation only moves on, which is what makes counting cheap.
+    if (!m_extractMode || operation == RAR_SKIP) {
+        return ERAR_SUCCESS;
+    }
+    if (operation != RAR_TEST && operation != RAR_EXTRACT) {
+        return ERAR_UNKNOWN;
+    }
+    if (entry.isEncrypted) {
+        return ERAR_MISSING_PASSWORD;
+    }
+    if (entry.unsupportedMethod) {
+        return ERAR_UNKNOWN_FORMAT;
+    }
+    std::vector<std::string> path;
+    if (operation == RAR_EXTRACT && destName == nullptr && !StoredPath::split(entry.name, path)) {
+        return ERAR_ECREATE; // checked before any data is read: nothing is written
+    }
+    StreamEntry stream;
+    if (const int found = m_stream->moveToEntry(previous, entry.offset, stream);
+        found != ERAR_SUCCESS) {
+        return found;
+    }
+    if (stream.isEncrypted) {
+        return ERAR_MISSING_PASSWORD;
+    }
+    return operation == RAR_TEST ? test() : extract(entry, stream, destPath, destName);
+}
+
+int ArchiveSession::test() {
+    const void* data = nullptr;
+    std::size_t size = 0;
+    std::int64_t offset = 0;
+    for (;;) {
+        const int result = m_stream->readData(data, size, offset);
+        if (result != ERAR_SUCCESS) {
+            return result == ERAR_END_ARCHIVE ? ERAR_SUCCESS : result;
+        }
+    }
+}
+
+int ArchiveSession::extract(const RarEntry& entry, const StreamEntry& stream, const char* destPath,
+                            const char* destName) {
+    std::vector<std::string> path;
+    std::string folder = destPath != nullptr ? destPath : "";
+    if (destName != nullptr) {
+        // An explicit name is the caller's own choice of place: its folder and its file name.
+        const std::string full = destName;
+        const std::size_t slash = full.rfind('/');
+        folder = slash == std::string::npos ? "" : full.substr(0, slash + 1);
+        path = {full.substr(slash == std::string::npos ? 0 : slash + 1)};
+        if (path.front().empty()) {
+            return ERAR_ECREATE;
+        }
+    } else {
+        StoredPath::split(entry.name, path);
+    }
+    if (const int ready = m_writer.setDestination(folder); ready != ERAR_SUCCESS) {
+        return ready;
+    }
+    const SafeDestinationWriter::Time time{stream.hasModificationTime, stream.modificationSeconds,
+                                           stream.modificationNanoseconds};
+    switch (stream.kind) {
+    case StreamEntry::Kind::Directory:
+        return m_writer.makeDirectory(path, stream.permissions, time);
+    case StreamEntry::Kind::SymbolicLink:
+        if (!StoredPath::linkStaysInside(path, stream.linkTarget)) {
+            return ERAR_ECREATE;
+        }
+        return m_writer.makeSymbolicLink(path, stream.linkTarget);
+    case StreamEntry::Kind::HardLink: {
+        std::vector<std::string> existing;
+        if (!StoredPath::split(stream.linkTarget, existing)) {
+            return ERAR_ECREATE;
+        }
+        return m_writer.makeHardLink(path, existing);
+    }
+    case StreamEntry::Kind::Special:
+        return ERAR_ECREATE; // device nodes, FIFOs and sockets are never created
+    case StreamEntry::Kind::File:
+        break;
+    }
+    if (const int begun = m_writer.beginFile(path, stream.permissions, time);
+        begun != ERAR_SUCCESS) {
+        return begun;
+    }
+    const void* data = nullptr;
+    std::size_t size = 0;
+    std::int64_t offset = 0;
+    for (;;) {
+        int result = m_stream->readData(data, size, offset);
+        if (result == ERAR_SUCCESS) {
+            result = m_writer.writeFile(data, size, offset);
+            if (result == ERAR_SUCCESS) {
+                continue;
+            }
+        }
+        if (result == ERAR_END_ARCHIVE) {
+            return m_writer.commitFile();
+        }
+        m_writer.abandonFile(); // a damaged or unwritable file never appears under its name
+        return result;
+    }
+}
+
+int ArchiveSession::close() {
+    m_writer.finish();
+    return ERAR_SUCCESS;
+}
