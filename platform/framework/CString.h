@@ -2,11 +2,11 @@
 
 // The framework's string: bytes in the system code page (UTF-8 here), never null.
 
+#include "WinTypes.h"
+
 #include <compare>
 #include <string>
 #include <string_view>
-
-#include "WinTypes.h"
 
 class CString {
 public:

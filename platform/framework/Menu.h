@@ -27,6 +27,7 @@ class CMenu {
 public:
     CMenu() = default;
     explicit CMenu(HMENU menu) : m_hMenu(menu) {}
+    ~CMenu();
     CMenu(const CMenu&) = delete;
     CMenu& operator=(const CMenu&) = delete;
 

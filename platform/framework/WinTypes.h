@@ -46,8 +46,12 @@ struct RECT {
     LONG bottom;
 };
 
-constexpr WORD LOWORD(std::uintptr_t value) { return static_cast<WORD>(value & 0xFFFF); }
-constexpr WORD HIWORD(std::uintptr_t value) { return static_cast<WORD>((value >> 16) & 0xFFFF); }
+constexpr WORD LOWORD(std::uintptr_t value) {
+    return static_cast<WORD>(value & 0xFFFF);
+}
+constexpr WORD HIWORD(std::uintptr_t value) {
+    return static_cast<WORD>((value >> 16) & 0xFFFF);
+}
 constexpr LPARAM MAKELPARAM(WORD low, WORD high) {
     return static_cast<LPARAM>(static_cast<DWORD>(low) | (static_cast<DWORD>(high) << 16));
 }
@@ -109,3 +113,5 @@ constexpr UINT TPM_RIGHTBUTTON = 0x0002;
 constexpr UINT TPM_RETURNCMD = 0x0100;
 
 constexpr int SW_SHOWNORMAL = 1;
+
+using HCURSOR = HICON;

@@ -1,0 +1,4 @@
+#include "InstallerApp.h"
+
+// The one application object; the framework's entry routine runs it.
+CInstallerApp theApp;

@@ -1,0 +1,34 @@
+#include "ModalStack.h"
+
+#include "Dialog.h"
+#include "DialogWindow.h"
+#include "WidgetHandle.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+std::vector<CDialog*>& Dialogs() {
+    static std::vector<CDialog*> dialogs;
+    return dialogs;
+}
+} // namespace
+
+void ModalStack::Push(CDialog* dialog) {
+    Dialogs().push_back(dialog);
+}
+
+void ModalStack::Pop(CDialog* dialog) {
+    std::erase(Dialogs(), dialog);
+}
+
+CDialog* ModalStack::Innermost() {
+    return Dialogs().empty() ? nullptr : Dialogs().back();
+}
+
+bool ModalStack::HandlerRunning() {
+    return std::any_of(Dialogs().begin(), Dialogs().end(), [](CDialog* dialog) {
+        DialogWindow* window = DialogWindow::FromWidget(WidgetFromHandle(dialog->GetSafeHwnd()));
+        return window && window->HandlerRunning();
+    });
+}

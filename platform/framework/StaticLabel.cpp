@@ -1,0 +1,40 @@
+#include "StaticLabel.h"
+
+#include "Styles.h"
+#include "WidgetHandle.h"
+
+StaticLabel::StaticLabel(DWORD style, QWidget* parent) : QLabel(parent), m_style(style) {
+    setWordWrap(true);
+    DWORD kind = style & SS_TYPEMASK;
+    Qt::Alignment horizontal = kind == SS_CENTER  ? Qt::AlignHCenter
+                               : kind == SS_RIGHT ? Qt::AlignRight
+                                                  : Qt::AlignLeft;
+    setAlignment(horizontal | Qt::AlignTop);
+    setTextFormat((style & SS_NOPREFIX) ? Qt::PlainText : Qt::RichText);
+    setTextInteractionFlags(Qt::NoTextInteraction);
+}
+
+void StaticLabel::SetControlText(const char* text) {
+    m_text = text ? text : "";
+    QString shown = ToQString(m_text.c_str());
+    setText((m_style & SS_NOPREFIX) ? shown : MnemonicMarkup(shown));
+}
+
+QString StaticLabel::MnemonicMarkup(const QString& text) {
+    QString markup;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        QChar ch = text[i];
+        bool underline = false;
+        if (ch == u'&') {
+            if (++i == text.size()) {
+                break;
+            }
+            ch = text[i];
+            underline = ch != u'&';
+        }
+        QString piece = ch == u'\n' ? QStringLiteral("<br>") : QString(ch).toHtmlEscaped();
+        markup += underline ? QStringLiteral("<u>") + piece + QStringLiteral("</u>") : piece;
+    }
+    return QStringLiteral("<span style=\"white-space:pre-wrap\">") + markup +
+           QStringLiteral("</span>");
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+// Window, dialog and control styles as the resource templates carry them.
+
+#include "WinTypes.h"
+
+constexpr DWORD WS_POPUP = 0x80000000;
+constexpr DWORD WS_CHILD = 0x40000000;
+constexpr DWORD WS_VISIBLE = 0x10000000;
+constexpr DWORD WS_DISABLED = 0x08000000;
+constexpr DWORD WS_CAPTION = 0x00C00000;
+constexpr DWORD WS_BORDER = 0x00800000;
+constexpr DWORD WS_SYSMENU = 0x00080000;
+constexpr DWORD WS_GROUP = 0x00020000;
+constexpr DWORD WS_TABSTOP = 0x00010000;
+constexpr DWORD WS_EX_APPWINDOW = 0x00040000;
+
+constexpr DWORD DS_SETFONT = 0x00000040;
+constexpr DWORD DS_MODALFRAME = 0x00000080;
+
+constexpr DWORD BS_PUSHBUTTON = 0x00000000;
+constexpr DWORD BS_DEFPUSHBUTTON = 0x00000001;
+constexpr DWORD BS_GROUPBOX = 0x00000007;
+constexpr DWORD BS_TYPEMASK = 0x0000000F;
+
+constexpr DWORD SS_LEFT = 0x00000000;
+constexpr DWORD SS_CENTER = 0x00000001;
+constexpr DWORD SS_RIGHT = 0x00000002;
+constexpr DWORD SS_ETCHEDFRAME = 0x00000012;
+constexpr DWORD SS_TYPEMASK = 0x0000001F;
+constexpr DWORD SS_NOPREFIX = 0x00000080;
+
+constexpr DWORD ES_AUTOHSCROLL = 0x00000080;
+
+constexpr DWORD TVS_HASBUTTONS = 0x0001;
+constexpr DWORD TVS_HASLINES = 0x0002;
+constexpr DWORD TVS_LINESATROOT = 0x0004;

@@ -1,0 +1,61 @@
+#include "WidgetHandle.h"
+
+#include "ModalStack.h"
+#include "ProgressCtrl.h"
+#include "Wnd.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <map>
+#include <string>
+
+namespace {
+constexpr const char* kIdProperty = "plovrinControlId";
+constexpr const char* kClassProperty = "plovrinControlClass";
+
+std::map<std::string, ControlWrapperFactory>& WrapperFactories() {
+    static std::map<std::string, ControlWrapperFactory> factories = {
+        {"msctls_progress32",
+         [] {
+             return std::unique_ptr<CWnd>(new CProgressCtrl);
+         }},
+    };
+    return factories;
+}
+} // namespace
+
+int ControlIdOf(const QWidget* widget) {
+    QVariant id = widget->property(kIdProperty);
+    return id.isValid() ? id.toInt() : 0;
+}
+
+const char* ControlClassOf(const QWidget* widget) {
+    QVariant cls = widget->property(kClassProperty);
+    return cls.isValid() ? static_cast<const char*>(cls.value<void*>()) : "";
+}
+
+void SetControlIdentity(QWidget* widget, int id, const char* className) {
+    widget->setProperty(kIdProperty, id);
+    widget->setProperty(kClassProperty,
+                        QVariant::fromValue(static_cast<void*>(const_cast<char*>(className))));
+}
+
+void AfxRegisterControlWrapper(const char* className, ControlWrapperFactory factory) {
+    WrapperFactories()[className] = factory;
+}
+
+std::unique_ptr<CWnd> AfxCreateControlWrapper(const char* className) {
+    auto found = WrapperFactories().find(className);
+    return found == WrapperFactories().end() ? std::make_unique<CWnd>() : found->second();
+}
+
+void AfxPumpPaintMessages() {
+    constexpr qint64 kIntervalMs = 40;
+    static QElapsedTimer sinceLastPump;
+    if (!ModalStack::HandlerRunning() ||
+        (sinceLastPump.isValid() && sinceLastPump.elapsed() < kIntervalMs)) {
+        return;
+    }
+    sinceLastPump.start();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}

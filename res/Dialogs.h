@@ -1,0 +1,7 @@
+#pragma once
+
+#include "Resources.h"
+
+#include <span>
+
+std::span<const DialogTemplate> DialogTemplates();
