@@ -4,6 +4,26 @@
 #include "StoredPath.h"
 #include "unrar.h"
 
+#include <zlib.h>
+
+namespace {
+
+// libarchive leaves stored data unchecked, so every entry's checksum is checked here.
+class DataChecksum {
+public:
+    explicit DataChecksum(const RarEntry& entry) : m_entry(entry) {}
+    void add(const void* data, std::size_t size) {
+        m_crc = ::crc32(m_crc, static_cast<const Bytef*>(data), static_cast<uInt>(size));
+    }
+    bool matches() const { return !m_entry.hasCrc || m_crc == m_entry.crc; }
+
+private:
+    const RarEntry& m_entry;
+    uLong m_crc = ::crc32(0L, Z_NULL, 0);
+};
+
+} // namespace
+
 ArchiveSession::ArchiveSession(std::string firstVolume, bool extractMode)
     : m_walker(std::move(firstVolume)), m_extractMode(extractMode) {}
 
@@ -70,18 +90,24 @@ int ArchiveSession::processFile(int operation, const char* destPath, const char*
     if (stream.isEncrypted) {
         return ERAR_MISSING_PASSWORD;
     }
-    return operation == RAR_TEST ? test() : extract(entry, stream, destPath, destName);
+    return operation == RAR_TEST ? test(entry) : extract(entry, stream, destPath, destName);
 }
 
-int ArchiveSession::test() {
+int ArchiveSession::test(const RarEntry& entry) {
+    DataChecksum checksum(entry);
     const void* data = nullptr;
     std::size_t size = 0;
     std::int64_t offset = 0;
     for (;;) {
         const int result = m_stream->readData(data, size, offset);
-        if (result != ERAR_SUCCESS) {
-            return result == ERAR_END_ARCHIVE ? ERAR_SUCCESS : result;
+        if (result == ERAR_SUCCESS) {
+            checksum.add(data, size);
+            continue;
         }
+        if (result != ERAR_END_ARCHIVE) {
+            return result;
+        }
+        return checksum.matches() ? ERAR_SUCCESS : ERAR_BAD_DATA;
     }
 }
 
@@ -130,19 +156,24 @@ int ArchiveSession::extract(const RarEntry& entry, const StreamEntry& stream, co
         begun != ERAR_SUCCESS) {
         return begun;
     }
+    DataChecksum checksum(entry);
     const void* data = nullptr;
     std::size_t size = 0;
     std::int64_t offset = 0;
     for (;;) {
         int result = m_stream->readData(data, size, offset);
         if (result == ERAR_SUCCESS) {
+            checksum.add(data, size);
             result = m_writer.writeFile(data, size, offset);
             if (result == ERAR_SUCCESS) {
                 continue;
             }
         }
         if (result == ERAR_END_ARCHIVE) {
-            return m_writer.commitFile();
+            if (checksum.matches()) {
+                return m_writer.commitFile();
+            }
+            result = ERAR_BAD_DATA;
         }
         m_writer.abandonFile(); // a damaged or unwritable file never appears under its name
         return result;

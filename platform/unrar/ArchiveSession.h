@@ -25,7 +25,7 @@ public:
     int close();
 
 private:
-    int test();
+    int test(const RarEntry& entry);
     int extract(const RarEntry& entry, const StreamEntry& stream, const char* destPath,
                 const char* destName);
     int extractFile(const std::vector<std::string>& path, const StreamEntry& stream);

@@ -17,6 +17,7 @@ struct RarEntry {
     std::uint32_t unpVer = 0;
     std::uint32_t method = 0; // 0x30 (stored) to 0x35
     std::uint32_t attributes = 0;
+    bool hasCrc = false; // RAR 5 may carry another hash or none
     bool isDirectory = false;
     bool isEncrypted = false;
     bool unsupportedMethod = false;

@@ -366,6 +366,7 @@ bool RarHeaderWalker::fillRar4File(const std::vector<unsigned char>& header, Blo
     }
     entry.name = withSlashes(Rar4NameDecoder::decode(nameField, (flags & rar4::kUnicodeName) != 0));
     entry.isDirectory = (flags & rar4::kDirectoryMask) == rar4::kDirectoryMask;
+    entry.hasCrc = !entry.isDirectory;
     entry.isEncrypted = (flags & rar4::kEncrypted) != 0;
     entry.unsupportedMethod = !entry.isDirectory && entry.method != rar4::kStoredMethod &&
                               entry.unpVer < rar4::kFirstDecodableVersion;
@@ -455,6 +456,7 @@ bool RarHeaderWalker::fillRar5File(const std::vector<unsigned char>& header, std
     }
     if (fileFlags & rar5::kHasCrc) {
         entry.crc = fields.u32();
+        entry.hasCrc = true;
     }
     const std::uint64_t compression = fields.vint();
     const std::uint64_t hostOs = fields.vint();
