@@ -1,14 +1,24 @@
 #include "InstallerDlg.h"
 
 #include "AboutBoxDlg.h"
+#include "Bitmap.h"
+#include "ClientDC.h"
 #include "CurrentDirectory.h"
+#include "Gdi.h"
 #include "Icon.h"
 #include "InstallSettings.h"
+#include "PaintDC.h"
+#include "Palette.h"
 #include "ResourceIds.h"
 #include "ShellExecute.h"
+#include "WinApp.h"
+
+#include <cstdint>
+#include <memory>
 
 BEGIN_MESSAGE_MAP(CInstallerDlg, CDialog)
 ON_WM_SYSCOMMAND()
+ON_WM_PAINT()
 ON_WM_QUERYDRAGICON()
 ON_BN_CLICKED(IDC_READ_NFO, &CInstallerDlg::OnReadNfo)
 END_MESSAGE_MAP()
@@ -58,6 +68,91 @@ void CInstallerDlg::OnSysCommand(UINT id, LPARAM lParam) {
     } else {
         CDialog::OnSysCommand(id, lParam);
     }
+}
+
+void CInstallerDlg::OnPaint() {
+    CPaintDC dc(this);
+    CDC memoryDC;
+    memoryDC.CreateCompatibleDC(&dc);
+    CBitmap bitmap;
+    CPalette palette;
+    LoadBitmapWithPalette(IDB_LOGO, bitmap, palette);
+    CBitmap* originalBitmap = memoryDC.SelectObject(&bitmap);
+
+    CPalette* originalPalette = nullptr;
+    if ((dc.GetDeviceCaps(RASTERCAPS) & RC_PALETTE) && palette.m_hObject) {
+        originalPalette = dc.SelectPalette(&palette, FALSE);
+        dc.RealizePalette();
+    }
+    dc.BitBlt(13, 13, 150, 276, &memoryDC, 0, 0, SRCCOPY);
+
+    if (IsIconic()) {
+        CPaintDC iconDC(this);
+        SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(iconDC.GetSafeHdc()), 0);
+        int iconWidth = GetSystemMetrics(SM_CXICON);
+        int iconHeight = GetSystemMetrics(SM_CYICON);
+        RECT client;
+        GetClientRect(&client);
+        int x = (client.right - client.left - iconWidth + 1) / 2;
+        int y = (client.bottom - client.top - iconHeight + 1) / 2;
+        iconDC.DrawIcon(x, y, m_hIcon);
+    } else {
+        CDialog::OnPaint();
+    }
+
+    // Each object leaves the context that holds it first: a selected object cannot be deleted.
+    if (originalPalette)
+        dc.SelectPalette(originalPalette, FALSE);
+    palette.DeleteObject();
+    if (originalBitmap)
+        memoryDC.SelectObject(originalBitmap);
+    bitmap.DeleteObject();
+    memoryDC.DeleteDC();
+}
+
+BOOL CInstallerDlg::LoadBitmapWithPalette(UINT resourceId, CBitmap& bitmap, CPalette& palette) {
+    HANDLE image = LoadImage(AfxGetInstanceHandle(), MAKEINTRESOURCE(resourceId), IMAGE_BITMAP, 0,
+                             0, LR_CREATEDIBSECTION);
+    if (!image)
+        return FALSE;
+    bitmap.Attach(image);
+
+    DIBSECTION section{};
+    bitmap.GetObject(sizeof section, &section);
+    const BITMAPINFOHEADER& header = section.dsBmih;
+    // Counted in 64 bits: 32 bits per pixel with no colour count makes 2^32 colours, so such a
+    // bitmap takes the halftone palette like every other one with more than 256.
+    std::uint64_t colourCount =
+        header.biClrUsed ? header.biClrUsed : std::uint64_t{1} << header.biBitCount;
+
+    CClientDC screenDC(nullptr);
+    if (colourCount > 256) {
+        palette.Attach(CreateHalftonePalette(screenDC));
+    } else {
+        auto count = static_cast<UINT>(colourCount);
+        // Zeroed, so entries that the section does not hold come out black, not as stray bytes.
+        auto colours = std::make_unique<RGBQUAD[]>(count);
+        CDC memoryDC;
+        memoryDC.CreateCompatibleDC(&screenDC);
+        memoryDC.SelectObject(&bitmap);
+        GetDIBColorTable(memoryDC, 0, count, colours.get());
+
+        auto logPaletteBytes =
+            std::make_unique<unsigned char[]>(sizeof(LOGPALETTE) + count * sizeof(PALETTEENTRY));
+        auto* logPalette = reinterpret_cast<LOGPALETTE*>(logPaletteBytes.get());
+        logPalette->palVersion = PALVERSION;
+        logPalette->palNumEntries = static_cast<WORD>(count);
+        PALETTEENTRY* entries = logPalette->palPalEntry;
+        for (UINT i = 0; i < count; ++i)
+            entries[i] = {colours[i].rgbRed, colours[i].rgbGreen, colours[i].rgbBlue, 0};
+        palette.Attach(CreatePalette(logPalette));
+
+        logPaletteBytes.reset();
+        colours.reset();
+        // The bitmap is still selected; deleting the context lets go of it without deleting it.
+        memoryDC.DeleteDC();
+    }
+    return TRUE;
 }
 
 HCURSOR CInstallerDlg::OnQueryDragIcon() {

@@ -26,6 +26,10 @@ INT_PTR CDialog::DoModal() {
         return -1;
     }
     CWnd* owner = m_parent ? m_parent : AfxGetActiveWindow();
+    if (owner == this || (owner && !owner->GetSafeHwnd())) {
+        // The main window being started owns nothing yet.
+        owner = nullptr;
+    }
     QWidget* ownerWidget = owner ? WidgetFromHandle(owner->GetSafeHwnd()) : nullptr;
     auto window = std::make_unique<DialogWindow>(*this, *dialogTemplate, ownerWidget);
     Attach(HandleFromWidget(window.get()));

@@ -1,0 +1,84 @@
+// The headless walkthrough: the installer itself, run in the current directory with a script
+// that does what a user would do, saves a screenshot of every dialog it meets and prints what
+// the dialogs show.
+
+#include "Automation.h"
+#include "Dialog.h"
+#include "ResourceIds.h"
+#include "WinApp.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace {
+std::filesystem::path MakeOutputFolder() {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "plovrin-walkthrough-XXXXXX").string();
+    return mkdtemp(pattern.data()) ? std::filesystem::path(pattern)
+                                   : std::filesystem::current_path();
+}
+
+class Walkthrough {
+public:
+    explicit Walkthrough(std::filesystem::path output) : m_output(std::move(output)) {
+        m_script.OnDialog([this](CDialog& main) { MainDialog(main); });
+        m_script.OnDialog([this](CDialog& about) { AboutBox(about); });
+    }
+
+    bool Succeeded() const { return m_script.dialogsLeftRunning == 0 && m_failures == 0; }
+
+private:
+    void Screenshot(HWND window, const std::string& name) {
+        std::filesystem::path file = m_output / name;
+        bool saved = Automation::SaveScreenshot(window, file.string());
+        std::printf("  screenshot: %s%s\n", file.c_str(), saved ? "" : " (FAILED)");
+        m_failures += saved ? 0 : 1;
+    }
+
+    void MainDialog(CDialog& main) {
+        std::printf("Main dialog\n  title: %s\n", main.GetWindowText().GetString());
+        std::string info = main.GetDlgItemText(IDC_APP_INFO).str();
+        for (std::size_t start = 0, end = 0; end != std::string::npos; start = end + 1) {
+            end = info.find('\n', start);
+            std::printf("  info line: %s\n", info.substr(start, end - start).c_str());
+        }
+        Screenshot(main.GetSafeHwnd(), "01-main-dialog.png");
+
+        std::printf("Window menu: About PLOVRIN Installer...\n");
+        m_script.PickMenuCommand(IDM_ABOUTBOX);
+        Automation::RightClickBackground(main);
+
+        std::printf("Quit\n");
+        Automation::Click(main, IDCANCEL);
+    }
+
+    void AboutBox(CDialog& about) {
+        std::printf("About box\n");
+        std::string text = about.GetDlgItemText(IDC_APP_INFO).str();
+        for (std::size_t start = 0, end = 0; end != std::string::npos; start = end + 1) {
+            end = text.find('\n', start);
+            std::printf("  | %s\n", text.substr(start, end - start).c_str());
+        }
+        Screenshot(about.GetSafeHwnd(), "02-about-box.png");
+        Automation::Click(about, IDOK);
+    }
+
+    std::filesystem::path m_output;
+    AutomationScript m_script;
+    int m_failures = 0;
+};
+} // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    std::filesystem::path output = MakeOutputFolder();
+    std::printf("PLOVRIN Installer walkthrough in %s\nScreenshots go to %s\n",
+                std::filesystem::current_path().c_str(), output.c_str());
+    AfxWinInit(argc, argv);
+    Walkthrough walkthrough(output);
+    AfxWinMain(argc, argv);
+    std::printf("%s\n", walkthrough.Succeeded() ? "Walkthrough complete." : "Walkthrough FAILED.");
+    return walkthrough.Succeeded() ? 0 : 1;
+}
