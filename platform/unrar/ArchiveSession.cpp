@@ -83,7 +83,8 @@ int ArchiveSession::processFile(int operation, const char* destPath, const char*
         return ERAR_ECREATE; // checked before any data is read: nothing is written
     }
     StreamEntry stream;
-    if (const int found = m_stream->moveToEntry(previous, entry.offset, stream);
+    if (const int found =
+            m_stream->moveToEntry(previous, entry.offset, entry.volume, entry.name, stream);
         found != ERAR_SUCCESS) {
         return found;
     }

@@ -2,11 +2,13 @@
 
 #include "unrar.h"
 
+#include <algorithm>
 #include <archive.h>
 #include <archive_entry.h>
 #include <cerrno>
 #include <cstring>
 #include <strings.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -34,14 +36,21 @@ struct ArchiveStreamReader::Decoder {
 
 ArchiveStreamReader::ArchiveStreamReader(std::vector<std::string> volumes)
     : m_volumes(std::move(volumes)) {
+    std::uint64_t start = 0;
+    for (const auto& volume : m_volumes) {
+        m_volumeStarts.push_back(start);
+        struct stat st {};
+        start += ::stat(volume.c_str(), &st) == 0 ? static_cast<std::uint64_t>(st.st_size) : 0;
+    }
     m_broken = true; // opened on first use, so listing never touches the decoder
 }
 
 ArchiveStreamReader::~ArchiveStreamReader() = default;
 
-int ArchiveStreamReader::reopen() {
+int ArchiveStreamReader::reopen(std::size_t firstVolume) {
     m_decoder = std::make_unique<Decoder>();
     m_headerPending = false;
+    m_firstVolume = firstVolume;
     m_decoder->handle = archive_read_new();
     if (m_decoder->handle == nullptr) {
         return ERAR_NO_MEMORY;
@@ -49,8 +58,8 @@ int ArchiveStreamReader::reopen() {
     archive_read_support_format_rar(m_decoder->handle);
     archive_read_support_format_rar5(m_decoder->handle);
     std::vector<const char*> names;
-    for (const auto& volume : m_volumes) {
-        names.push_back(volume.c_str());
+    for (std::size_t i = firstVolume; i < m_volumes.size(); ++i) {
+        names.push_back(m_volumes[i].c_str());
     }
     names.push_back(nullptr);
     if (archive_read_open_filenames(m_decoder->handle, names.data(), kBlockSize) != ARCHIVE_OK) {
@@ -60,18 +69,35 @@ int ArchiveStreamReader::reopen() {
     return ERAR_SUCCESS;
 }
 
-int ArchiveStreamReader::moveToEntry(std::int64_t after, std::uint64_t at, StreamEntry& entry) {
+int ArchiveStreamReader::moveToEntry(std::int64_t after, std::uint64_t at, std::size_t volume,
+                                     const std::string& name, StreamEntry& entry) {
     if (m_beyondRepair) {
         return m_brokenCode;
     }
     if (m_broken) {
-        const int opened = reopen();
-        if (opened != ERAR_SUCCESS) {
+        if (const int opened = reopen(m_firstVolume); opened != ERAR_SUCCESS) {
             m_beyondRepair = true;
             m_brokenCode = opened;
             return opened;
         }
     }
+    int found = findEntry(after, at, name);
+    // libarchive ends a volume set at a volume boundary that no file crosses, and cannot get
+    // past some damage; reading on from the entry's own volume gets there.
+    if (found != ERAR_SUCCESS && found != ERAR_NO_MEMORY && volume > m_firstVolume &&
+        reopen(volume) == ERAR_SUCCESS) {
+        m_beyondRepair = false;
+        found = findEntry(after, at, name);
+    }
+    if (found == ERAR_SUCCESS) {
+        describe(entry);
+    }
+    return found;
+}
+
+int ArchiveStreamReader::findEntry(std::int64_t after, std::uint64_t at, const std::string& name) {
+    // After starting at a later volume, the tail of a file split over volumes comes first.
+    const bool checkName = m_firstVolume > 0;
     for (;;) {
         if (!m_headerPending) {
             const int result = archive_read_next_header(m_decoder->handle, &m_decoder->entry);
@@ -86,6 +112,7 @@ int ArchiveStreamReader::moveToEntry(std::int64_t after, std::uint64_t at, Strea
             }
             m_headerPending = true;
             m_pendingPosition =
+                m_volumeStarts[m_firstVolume] +
                 static_cast<std::uint64_t>(archive_read_header_position(m_decoder->handle));
         }
         if (after >= 0 && m_pendingPosition <= static_cast<std::uint64_t>(after)) {
@@ -97,8 +124,19 @@ int ArchiveStreamReader::moveToEntry(std::int64_t after, std::uint64_t at, Strea
             return ERAR_BAD_DATA;
         }
         m_headerPending = false;
-        break;
+        if (checkName) {
+            std::string decoded = utf8OrNative(archive_entry_pathname_utf8(m_decoder->entry),
+                                               archive_entry_pathname(m_decoder->entry));
+            std::replace(decoded.begin(), decoded.end(), '\\', '/');
+            if (decoded != name) {
+                continue;
+            }
+        }
+        return ERAR_SUCCESS;
     }
+}
+
+void ArchiveStreamReader::describe(StreamEntry& entry) const {
     archive_entry* source = m_decoder->entry;
     switch (archive_entry_filetype(source)) {
     case AE_IFREG:
@@ -126,7 +164,6 @@ int ArchiveStreamReader::moveToEntry(std::int64_t after, std::uint64_t at, Strea
     entry.modificationSeconds = archive_entry_mtime(source);
     entry.modificationNanoseconds = archive_entry_mtime_nsec(source);
     entry.isEncrypted = archive_entry_is_data_encrypted(source) != 0;
-    return ERAR_SUCCESS;
 }
 
 int ArchiveStreamReader::readData(const void*& data, std::size_t& size, std::int64_t& offset) {

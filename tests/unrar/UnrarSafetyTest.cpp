@@ -1,0 +1,170 @@
+// Nothing is created, written or followed outside the destination folder.
+#include "RarArchiveWriter.h"
+#include "TemporaryFolder.h"
+#include "UnrarLibrary.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Kind = RarEntrySpec::Kind;
+
+struct HostileCase {
+    const char* label;
+    std::vector<RarEntrySpec> (*entries)(const std::string& outside);
+    std::vector<RarArchiveOptions::Format> formats;
+};
+
+const std::vector<RarArchiveOptions::Format> kBoth = {RarArchiveOptions::Format::Rar4,
+                                                      RarArchiveOptions::Format::Rar5};
+const std::vector<RarArchiveOptions::Format> kRar5Only = {RarArchiveOptions::Format::Rar5};
+
+std::vector<RarEntrySpec> one(RarEntrySpec entry) {
+    return {std::move(entry)};
+}
+
+const HostileCase kHostileCases[] = {
+    {"DotDot", [](const std::string&) { return one(RarEntrySpec::file("../outside/x", "evil")); },
+     kBoth},
+    {"DotDotInside",
+     [](const std::string&) { return one(RarEntrySpec::file("a/../../outside/x", "evil")); },
+     kBoth},
+    {"BackslashDotDot",
+     [](const std::string&) { return one(RarEntrySpec::file("..\\outside\\x", "evil")); }, kBoth},
+    {"Absolute",
+     [](const std::string& outside) { return one(RarEntrySpec::file(outside + "/x", "evil")); },
+     kBoth},
+    {"DriveLetter",
+     [](const std::string&) { return one(RarEntrySpec::file("C:\\outside\\x", "evil")); }, kBoth},
+    {"DriveLetterSlash", [](const std::string&) { return one(RarEntrySpec::file("C:/x", "evil")); },
+     kBoth},
+    {"SymlinkUp", [](const std::string&) { return one(RarEntrySpec::link("up", "../outside")); },
+     kBoth},
+    {"SymlinkAbsolute",
+     [](const std::string& outside) { return one(RarEntrySpec::link("abs", outside)); }, kBoth},
+    {"SymlinkBackslashUp",
+     [](const std::string&) { return one(RarEntrySpec::link("up", "..\\outside")); }, kBoth},
+    {"HardLinkUp",
+     [](const std::string&) {
+         return one(RarEntrySpec::link("hl", "../outside/secret", Kind::HardLink));
+     },
+     kRar5Only},
+    {"HardLinkAbsolute",
+     [](const std::string& outside) {
+         return one(RarEntrySpec::link("hl", outside + "/secret", Kind::HardLink));
+     },
+     kRar5Only},
+};
+
+} // namespace
+
+class UnrarSafety
+    : public ::testing::TestWithParam<std::tuple<HostileCase, RarArchiveOptions::Format>> {
+protected:
+    void SetUp() override {
+        fs::create_directories(outside());
+        std::ofstream(outside() + "/secret") << "secret";
+    }
+    std::string outside() const { return m_folder / "outside"; }
+    std::string destination() const { return m_folder / "dest"; }
+    std::vector<std::string> outsideTree() const {
+        std::vector<std::string> names;
+        for (const auto& item : fs::recursive_directory_iterator(outside())) {
+            names.push_back(item.path().filename().string());
+        }
+        return names;
+    }
+
+    TemporaryFolder m_folder;
+};
+
+TEST_P(UnrarSafety, HostileEntryFailsWithCreateErrorAndTheRestGoesOn) {
+    const auto& [hostile, format] = GetParam();
+    if (std::find(hostile.formats.begin(), hostile.formats.end(), format) ==
+        hostile.formats.end()) {
+        GTEST_SKIP() << "this entry kind does not exist in RAR 4";
+    }
+    auto entries = hostile.entries(outside());
+    entries.push_back(RarEntrySpec::file("after.txt", "after"));
+    RarArchiveOptions options;
+    options.format = format;
+    const auto path = RarArchiveWriter(options).write(m_folder / "hostile.rar", entries).front();
+
+    const auto pass =
+        UnrarLibrary::instance().runPass(path, RAR_OM_EXTRACT, RAR_EXTRACT, destination());
+    ASSERT_EQ(pass.entries.size(), 2U);
+    EXPECT_EQ(pass.entries[0].processResult, ERAR_ECREATE);
+    EXPECT_EQ(pass.entries[1].processResult, ERAR_SUCCESS);
+    EXPECT_EQ(outsideTree(), std::vector<std::string>{"secret"});
+    std::vector<std::string> inside;
+    for (const auto& item : fs::recursive_directory_iterator(destination())) {
+        inside.push_back(item.path().lexically_relative(destination()).generic_string());
+    }
+    EXPECT_EQ(inside, std::vector<std::string>{"after.txt"});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, UnrarSafety,
+    ::testing::Combine(::testing::ValuesIn(kHostileCases), ::testing::ValuesIn(kBoth)),
+    [](const auto& info) {
+        return std::string(std::get<0>(info.param).label) +
+               (std::get<1>(info.param) == RarArchiveOptions::Format::Rar4 ? "_Rar4" : "_Rar5");
+    });
+
+// Links that stay inside are made; nothing is written through any link, whether the archive
+// made it or it was there before.
+TEST(UnrarLinks, NothingIsWrittenThroughALink) {
+    TemporaryFolder folder;
+    const std::string outside = folder / "outside";
+    const std::string destination = folder / "dest";
+    fs::create_directories(outside);
+    fs::create_directories(destination);
+    std::ofstream(outside + "/victim") << "original";
+    fs::create_symlink(outside, destination + "/planted");
+    fs::create_symlink(outside + "/victim", destination + "/victim");
+    const auto path =
+        RarArchiveWriter({})
+            .write(folder / "links.rar",
+                   {RarEntrySpec::directory("sub"), RarEntrySpec::link("inner", "sub"),
+                    RarEntrySpec::file("inner/through.txt", "x"),
+                    RarEntrySpec::file("planted/through.txt", "x"),
+                    RarEntrySpec::file("victim", "replaced"),
+                    RarEntrySpec::link("same", "sub/../sub/file", Kind::SymbolicLink)})
+            .front();
+    const auto pass =
+        UnrarLibrary::instance().runPass(path, RAR_OM_EXTRACT, RAR_EXTRACT, destination);
+    ASSERT_EQ(pass.entries.size(), 6U);
+    EXPECT_EQ(pass.entries[0].processResult, ERAR_SUCCESS);
+    EXPECT_EQ(pass.entries[1].processResult, ERAR_SUCCESS);
+    EXPECT_EQ(pass.entries[2].processResult, ERAR_ECREATE);
+    EXPECT_EQ(pass.entries[3].processResult, ERAR_ECREATE);
+    EXPECT_EQ(pass.entries[4].processResult, ERAR_SUCCESS);
+    EXPECT_EQ(pass.entries[5].processResult, ERAR_SUCCESS);
+    EXPECT_EQ(fs::read_symlink(destination + "/inner"), "sub");
+    EXPECT_TRUE(fs::is_empty(destination + "/sub"));
+    EXPECT_FALSE(fs::exists(outside + "/through.txt"));
+    std::ifstream victim(outside + "/victim");
+    std::string original;
+    victim >> original;
+    EXPECT_EQ(original, "original");
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(destination + "/victim")));
+}
+
+TEST(UnrarLinks, HardLinkInsideTheDestinationIsMade) {
+    TemporaryFolder folder;
+    RarArchiveOptions options;
+    const auto path = RarArchiveWriter(options)
+                          .write(folder / "hard.rar",
+                                 {RarEntrySpec::file("data.txt", "shared"),
+                                  RarEntrySpec::link("copy.txt", "data.txt", Kind::HardLink)})
+                          .front();
+    const auto pass =
+        UnrarLibrary::instance().runPass(path, RAR_OM_EXTRACT, RAR_EXTRACT, folder / "dest");
+    ASSERT_EQ(pass.entries.size(), 2U);
+    EXPECT_EQ(pass.entries[1].processResult, ERAR_SUCCESS);
+    EXPECT_TRUE(fs::equivalent(folder / "dest/data.txt", folder / "dest/copy.txt"));
+}
