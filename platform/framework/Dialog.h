@@ -5,6 +5,8 @@
 #include "DataExchange.h"
 #include "Wnd.h"
 
+#include <memory>
+
 struct DialogTemplate;
 
 class CDialog : public CWnd {
@@ -29,6 +31,10 @@ protected:
     virtual void DoDataExchange(CDataExchange* dx);
     virtual void OnOK();
     virtual void OnCancel();
+    // The object GetDlgItem hands out for a control that has none attached, made at the first
+    // lookup and kept until the control is destroyed. A dialog may name a class of its own for a
+    // control; by default it is the framework's class for the control's window class.
+    virtual std::unique_ptr<CWnd> CreateControlObject(int id, const char* className);
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:

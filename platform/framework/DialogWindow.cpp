@@ -75,7 +75,7 @@ QWidget* DialogWindow::Control(int id) const {
 CWnd* DialogWindow::Wrapper(QWidget* control) {
     std::unique_ptr<CWnd>& wrapper = m_wrappers[control];
     if (!wrapper) {
-        wrapper = AfxCreateControlWrapper(ControlClassOf(control));
+        wrapper = m_dialog.CreateControlObject(ControlIdOf(control), ControlClassOf(control));
         wrapper->m_hWnd = HandleFromWidget(control);
     }
     return wrapper.get();
