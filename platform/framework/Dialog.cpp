@@ -96,3 +96,7 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     --m_handlersRunning;
     return result;
 }
+
+std::unique_ptr<CWnd> CDialog::CreateControlObject(int, const char* className) {
+    return AfxCreateControlWrapper(className);
+}
