@@ -4,22 +4,32 @@
 #include "StoredPath.h"
 #include "unrar.h"
 
+#include <cstdint>
 #include <zlib.h>
 
 namespace {
 
-// libarchive leaves stored data unchecked, so every entry's checksum is checked here.
+// libarchive leaves stored data unchecked, so every entry's checksum is checked here. Data
+// that does not arrive in order cannot be summed; that only happens to compressed data, which
+// libarchive checks itself.
 class DataChecksum {
 public:
     explicit DataChecksum(const RarEntry& entry) : m_entry(entry) {}
-    void add(const void* data, std::size_t size) {
+    void add(const void* data, std::size_t size, std::int64_t offset) {
+        if (offset != m_next) {
+            m_inOrder = false;
+            return;
+        }
         m_crc = ::crc32(m_crc, static_cast<const Bytef*>(data), static_cast<uInt>(size));
+        m_next += static_cast<std::int64_t>(size);
     }
-    bool matches() const { return !m_entry.hasCrc || m_crc == m_entry.crc; }
+    bool matches() const { return !m_entry.hasCrc || !m_inOrder || m_crc == m_entry.crc; }
 
 private:
     const RarEntry& m_entry;
     uLong m_crc = ::crc32(0L, Z_NULL, 0);
+    std::int64_t m_next = 0;
+    bool m_inOrder = true;
 };
 
 } // namespace
@@ -102,7 +112,7 @@ int ArchiveSession::test(const RarEntry& entry) {
     for (;;) {
         const int result = m_stream->readData(data, size, offset);
         if (result == ERAR_SUCCESS) {
-            checksum.add(data, size);
+            checksum.add(data, size, offset);
             continue;
         }
         if (result != ERAR_END_ARCHIVE) {
@@ -164,7 +174,7 @@ int ArchiveSession::extract(const RarEntry& entry, const StreamEntry& stream, co
     for (;;) {
         int result = m_stream->readData(data, size, offset);
         if (result == ERAR_SUCCESS) {
-            checksum.add(data, size);
+            checksum.add(data, size, offset);
             result = m_writer.writeFile(data, size, offset);
             if (result == ERAR_SUCCESS) {
                 continue;

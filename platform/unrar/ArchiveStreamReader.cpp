@@ -150,11 +150,19 @@ void ArchiveStreamReader::describe(StreamEntry& entry) const {
         entry.linkTarget =
             utf8OrNative(archive_entry_symlink_utf8(source), archive_entry_symlink(source));
         break;
-    default:
+    case AE_IFCHR:
+    case AE_IFBLK:
+    case AE_IFIFO:
+    case AE_IFSOCK:
         entry.kind = StreamEntry::Kind::Special;
         break;
+    default:
+        entry.kind = StreamEntry::Kind::File; // attributes from another system name no type
+        break;
     }
-    if (archive_entry_hardlink(source) != nullptr) {
+    // Without a UTF-8 locale the native form of a Unicode name may be missing.
+    if (archive_entry_hardlink_utf8(source) != nullptr ||
+        archive_entry_hardlink(source) != nullptr) {
         entry.kind = StreamEntry::Kind::HardLink;
         entry.linkTarget =
             utf8OrNative(archive_entry_hardlink_utf8(source), archive_entry_hardlink(source));
