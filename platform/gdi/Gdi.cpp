@@ -211,6 +211,7 @@ UINT GetDIBColorTable(HDC dc, UINT start, UINT count, RGBQUAD* colours) {
 HPALETTE CreatePalette(const LOGPALETTE* logPalette) {
     if (!logPalette || logPalette->palVersion != PALVERSION || logPalette->palNumEntries == 0)
         return nullptr;
+    Registry().Log("CreatePalette " + std::to_string(logPalette->palNumEntries));
     const PALETTEENTRY* first = logPalette->palPalEntry;
     return AddPalette({first, first + logPalette->palNumEntries});
 }
@@ -218,6 +219,7 @@ HPALETTE CreatePalette(const LOGPALETTE* logPalette) {
 HPALETTE CreateHalftonePalette(HDC dc) {
     if (!Registry().FindContext(dc))
         return nullptr;
+    Registry().Log("CreateHalftonePalette");
     std::vector<PALETTEENTRY> entries;
     for (int red = 0; red < 6; ++red)
         for (int green = 0; green < 6; ++green)

@@ -14,9 +14,9 @@ void GdiSetPaletteDisplayForTesting(bool paletteDisplay);
 // Bitmaps, palettes and device contexts that exist now.
 int GdiLiveObjectCount();
 
-// Records the drawing calls from now on, one line each, for example
-// "SelectPalette paint foreground", "RealizePalette paint",
-// "BitBlt paint 13 13 150 276 memory 0 0 SRCCOPY", "DrawIcon paint 40 52".
+// Records the drawing calls and the palettes made from now on, one line each, for example
+// "CreatePalette 256", "CreateHalftonePalette", "SelectPalette paint foreground",
+// "RealizePalette paint", "BitBlt paint 13 13 150 276 memory 0 0 SRCCOPY", "DrawIcon paint 40 52".
 void GdiStartCallLog();
 // The calls recorded since GdiStartCallLog; recording stops.
 std::vector<std::string> GdiTakeCallLog();
