@@ -1,7 +1,7 @@
+#include "Resources.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
-
-#include "Resources.h"
 
 // The GDI tests bring their own bitmaps through the test resources of the GDI layer.
 const ResourceModule& AfxGetResourceModule() {
