@@ -1,7 +1,8 @@
 #pragma once
 
-// Answers "does this folder have a sub-folder?" cheaply: reading stops at the first visible
-// sub-folder, and folders on network or FUSE mounts are assumed to have one without a look.
+// Answers "does this folder have a sub-folder?" cheaply: a folder whose link count shows no
+// sub-directory is not read at all, reading stops at the first visible sub-folder, and folders
+// on network or FUSE mounts are assumed to have one without a look.
 
 #include <string>
 #include <string_view>
@@ -16,6 +17,8 @@ public:
     bool ChildHasSubFolder(std::string_view childName) const;
 
 private:
+    static bool HasSubFolder(const std::string& directory);
+    // Reads the directory up to its first visible sub-folder.
     static bool Look(const std::string& directory);
 
     std::string m_folder;
