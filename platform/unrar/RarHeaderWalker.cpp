@@ -21,7 +21,8 @@ constexpr std::size_t kRar5MarkerSize = 8;
 // Self-extracting archives put the archive after a program stub of a few hundred kilobytes.
 constexpr std::size_t kStubSearchLimit = 1 << 20;
 constexpr std::uint64_t kMaxRar5HeaderSize = 2 * 1024 * 1024;
-constexpr std::size_t kReadAhead = 16 * 1024;
+// Read in large pieces: a system call costs more here than copying the file data between headers.
+constexpr std::size_t kReadAhead = 256 * 1024;
 
 namespace rar4 {
 constexpr unsigned kArchiveHeader = 0x73;
@@ -111,7 +112,7 @@ int RarHeaderWalker::openVolume(std::size_t index, bool allowStub) {
         m_fd = -1;
         m_volumeBase += m_volumeSize;
     }
-    m_cache.clear();
+    m_cacheSize = 0;
     m_volume = index;
     m_volumeSize = 0;
     if (index >= m_volumes.size()) {
@@ -503,18 +504,19 @@ bool RarHeaderWalker::fillRar5File(const std::vector<unsigned char>& header, std
 }
 
 bool RarHeaderWalker::readAt(std::uint64_t offset, void* buffer, std::size_t size) {
-    if (!m_cache.empty() && offset >= m_cacheStart &&
-        offset - m_cacheStart + size <= m_cache.size()) {
+    if (size == 0) {
+        return true;
+    }
+    if (offset >= m_cacheStart && offset - m_cacheStart + size <= m_cacheSize) {
         std::memcpy(buffer, m_cache.data() + (offset - m_cacheStart), size);
         return true;
     }
     if (size <= kReadAhead) {
-        m_cache.resize(kReadAhead);
-        const ssize_t got =
-            ::pread(m_fd, m_cache.data(), m_cache.size(), static_cast<off_t>(offset));
-        m_cache.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+        m_cache.resize(kReadAhead); // allocated once; only the bytes read count
+        const ssize_t got = ::pread(m_fd, m_cache.data(), kReadAhead, static_cast<off_t>(offset));
         m_cacheStart = offset;
-        if (m_cache.size() < size) {
+        m_cacheSize = got > 0 ? static_cast<std::size_t>(got) : 0;
+        if (m_cacheSize < size) {
             return false;
         }
         std::memcpy(buffer, m_cache.data(), size);

@@ -64,4 +64,5 @@ private:
     std::uint64_t m_position = 0;       // offset of the next block in the current volume
     std::vector<unsigned char> m_cache; // headers are small and close together: read ahead
     std::uint64_t m_cacheStart = 0;
+    std::size_t m_cacheSize = 0;
 };
