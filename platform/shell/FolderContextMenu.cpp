@@ -1,6 +1,7 @@
 #include "FolderContextMenu.h"
 
 #include "DetachedLauncher.h"
+#include "Menu.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

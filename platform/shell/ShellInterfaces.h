@@ -3,8 +3,8 @@
 // The shell's interfaces, with the methods that folder browsing uses.
 
 #include "ComTypes.h"
-#include "Menu.h"
 #include "ShellTypes.h"
+#include "WinTypes.h"
 
 inline constexpr IID IID_IMalloc = {
     0x00000002, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};

@@ -4,7 +4,6 @@
 // context-menu invocations.
 
 #include "ComTypes.h"
-#include "ImageList.h"
 #include "WinTypes.h"
 
 // Wide text is UTF-16, as in the shell's own records.

@@ -2,6 +2,7 @@
 
 // A context menu with two commands that records what it was asked to do.
 
+#include "Menu.h"
 #include "ShellApi.h"
 
 #include <vector>
