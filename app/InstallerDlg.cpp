@@ -6,6 +6,7 @@
 #include "CurrentDirectory.h"
 #include "Gdi.h"
 #include "Icon.h"
+#include "InstallDlg.h"
 #include "InstallSettings.h"
 #include "PaintDC.h"
 #include "Palette.h"
@@ -21,6 +22,7 @@ ON_WM_SYSCOMMAND()
 ON_WM_PAINT()
 ON_WM_QUERYDRAGICON()
 ON_BN_CLICKED(IDC_READ_NFO, &CInstallerDlg::OnReadNfo)
+ON_BN_CLICKED(IDC_INSTALL, &CInstallerDlg::OnOpenInstallDialog)
 END_MESSAGE_MAP()
 
 CInstallerDlg::CInstallerDlg(CWnd* parent)
@@ -162,4 +164,9 @@ HCURSOR CInstallerDlg::OnQueryDragIcon() {
 void CInstallerDlg::OnReadNfo() {
     CString directory = GetCurrentDirectoryPath();
     ShellExecuteA(m_hWnd, "open", "plovrin.nfo", nullptr, directory, SW_SHOWNORMAL);
+}
+
+void CInstallerDlg::OnOpenInstallDialog() {
+    CInstallDlg install(nullptr);
+    install.DoModal();
 }

@@ -23,6 +23,7 @@ protected:
     void OnPaint();
     HCURSOR OnQueryDragIcon();
     void OnReadNfo();
+    void OnOpenInstallDialog();
 
     HICON m_hIcon;
 

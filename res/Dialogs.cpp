@@ -24,11 +24,24 @@ constexpr ControlTemplate kInstallerControls[] = {
     {IDC_APP_INFO, "static", "App Info", 12, 192, 159, 24, kChild | SS_CENTER | WS_GROUP},
 };
 
+constexpr ControlTemplate kInstallControls[] = {
+    {IDC_SET_FOLDER, "button", "Set Folder", 133, 20, 50, 14, kChild | WS_TABSTOP | BS_PUSHBUTTON},
+    {IDC_DEST_FOLDER, "edit", "", 15, 20, 112, 14,
+     kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL},
+    {IDC_INSTALL, "button", "Install", 75, 118, 50, 14, kChild | WS_TABSTOP | BS_PUSHBUTTON},
+    {-1, "button", "Installation Folder", 7, 7, 186, 37, kChild | BS_GROUPBOX},
+    {-1, "button", "Status", 7, 47, 186, 63, kChild | BS_GROUPBOX},
+    {IDC_STATUS_ENTRY, "static", "Static", 23, 72, 159, 8, kChild | WS_GROUP | SS_LEFT},
+    {IDC_STATUS_ARCHIVE, "static", "Static", 23, 62, 159, 8, kChild | WS_GROUP | SS_LEFT},
+    {IDC_PROGRESS, "msctls_progress32", "Progress1", 23, 88, 153, 8, kChild},
+};
+
 constexpr DialogTemplate kDialogTemplates[] = {
     {IDD_ABOUTBOX, "About PLOVRIN Installer", "MS Sans Serif", 8, 0, 0, 217, 54, kModalDialog, 0,
      kAboutBoxControls},
     {IDD_INSTALLER_DIALOG, "PLOVRIN Installer v0.2", "MS Sans Serif", 8, 0, 0, 184, 229,
      kModalDialog | WS_VISIBLE, WS_EX_APPWINDOW, kInstallerControls},
+    {IDD_INSTALL, "Install", "MS Sans Serif", 8, 0, 0, 200, 140, kModalDialog, 0, kInstallControls},
 };
 } // namespace
 

@@ -1,8 +1,11 @@
 #include "Dialogs.h"
+#include "LogoResource.h"
+#include "ResourceIds.h"
 #include "Resources.h"
 #include "Strings.h"
 
 const ResourceModule& AfxGetResourceModule() {
-    static const ResourceModule module = {DialogTemplates(), StringTable(), {}};
+    static const BitmapResource bitmaps[] = {{IDB_LOGO, logoBitmap}};
+    static const ResourceModule module = {DialogTemplates(), StringTable(), bitmaps};
     return module;
 }

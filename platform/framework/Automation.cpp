@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScreen>
+#include <QTimer>
 
 namespace {
 AutomationListener* g_listener = nullptr;
@@ -93,4 +94,8 @@ int Automation::FocusedControlId(CWnd& dialog) {
 bool Automation::SaveScreenshot(HWND window, const std::string& path) {
     QWidget* widget = WidgetFromHandle(window);
     return widget && widget->grab().save(QString::fromStdString(path));
+}
+
+void Automation::Later(int milliseconds, std::function<void()> action) {
+    QTimer::singleShot(milliseconds, qApp, std::move(action));
 }

@@ -52,6 +52,9 @@ void RightClickBackground(CWnd& dialog);
 // The widget that has the keyboard focus, as a control id (0 for none or the dialog itself).
 int FocusedControlId(CWnd& dialog);
 bool SaveScreenshot(HWND window, const std::string& path);
+// Runs the action once, after the delay, from the event loop; also while a long handler lets the
+// windows paint, so that a run can be watched from outside.
+void Later(int milliseconds, std::function<void()> action);
 } // namespace Automation
 
 // A listener that plays a script: the next step for each dialog that opens, queued answers for

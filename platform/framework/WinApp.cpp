@@ -77,6 +77,10 @@ BOOL AfxWinInit(int argc, char** argv) {
     return TRUE;
 }
 
+void AfxWinTerm() {
+    g_qtApplication.reset();
+}
+
 int AfxWinMain(int argc, char** argv) {
     AfxWinInit(argc, argv);
     CWinApp* app = AfxGetApp();
@@ -86,6 +90,6 @@ int AfxWinMain(int argc, char** argv) {
     } else if (app) {
         code = app->ExitInstance();
     }
-    g_qtApplication.reset();
+    AfxWinTerm();
     return code;
 }

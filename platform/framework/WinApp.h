@@ -38,5 +38,7 @@ CWnd* AfxGetActiveWindow();
 
 // Sets up the windowing system and the application's name from the program's path.
 BOOL AfxWinInit(int argc, char** argv);
+// Closes the windowing system before the program's static objects go.
+void AfxWinTerm();
 // The entry routine: initialise, run InitInstance, then the message loop only if it returned TRUE.
 int AfxWinMain(int argc, char** argv);

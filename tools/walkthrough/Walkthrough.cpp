@@ -25,6 +25,12 @@ public:
     explicit Walkthrough(std::filesystem::path output) : m_output(std::move(output)) {
         m_script.OnDialog([this](CDialog& main) { MainDialog(main); });
         m_script.OnDialog([this](CDialog& about) { AboutBox(about); });
+        m_script.OnDialog([this](CDialog& install) { InstallDialog(install); });
+        m_script.WatchBoxes([this](const MessageBoxRecord& box, HWND window) {
+            std::printf("Message box \"%s\" (type %u)\n", box.caption.c_str(), box.type);
+            PrintLines(box.text);
+            Screenshot(window, std::to_string(++m_boxes) + "-message-box.png");
+        });
     }
 
     bool Succeeded() const { return m_script.dialogsLeftRunning == 0 && m_failures == 0; }
@@ -50,6 +56,9 @@ private:
         m_script.PickMenuCommand(IDM_ABOUTBOX);
         Automation::RightClickBackground(main);
 
+        std::printf("Install...\n");
+        Automation::Click(main, IDC_INSTALL);
+
         std::printf("Quit\n");
         Automation::Click(main, IDCANCEL);
     }
@@ -65,7 +74,52 @@ private:
         Automation::Click(about, IDOK);
     }
 
+    void InstallDialog(CDialog& install) {
+        std::filesystem::path destination = m_output / "installed";
+        std::printf("Install dialog\n  destination: %s\n", destination.c_str());
+        Automation::TypeText(install, IDC_DEST_FOLDER, destination.c_str());
+        Screenshot(install.GetSafeHwnd(), "03-install-dialog.png");
+        // Watch the run from outside: a screenshot once the status lines name an entry.
+        WatchRun(install);
+        std::printf("Install\n");
+        Automation::Click(install, IDC_INSTALL);
+        if (install.IsRunning()) {
+            Screenshot(install.GetSafeHwnd(), "05-install-after.png");
+            ++m_failures;
+            Automation::CloseBox(install);
+        }
+        std::size_t files = 0;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(destination)) {
+            files += entry.is_regular_file() ? 1 : 0;
+        }
+        std::printf("  %zu files installed in %s\n", files, destination.c_str());
+    }
+
+    void WatchRun(CDialog& install) {
+        Automation::Later(0, [this, &install] {
+            std::string entry = install.GetDlgItemText(IDC_STATUS_ENTRY).str();
+            if (!install.IsRunning()) {
+                return;
+            }
+            if (entry.empty()) {
+                WatchRun(install);
+                return;
+            }
+            std::printf("  during the run: %s | %s\n",
+                        install.GetDlgItemText(IDC_STATUS_ARCHIVE).GetString(), entry.c_str());
+            Screenshot(install.GetSafeHwnd(), "04-install-running.png");
+        });
+    }
+
+    static void PrintLines(const std::string& text) {
+        for (std::size_t start = 0, end = 0; end != std::string::npos; start = end + 1) {
+            end = text.find('\n', start);
+            std::printf("  | %s\n", text.substr(start, end - start).c_str());
+        }
+    }
+
     std::filesystem::path m_output;
+    int m_boxes = 5;
     AutomationScript m_script;
     int m_failures = 0;
 };

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Packs the example release's RAR volumes (release/demo.partN.rar) with the project's test-archive
+# writer: release-content/ plus a folder of small generated tiles, so that an installation runs
+# long enough to be watched. Run after changing the content.
+set -euo pipefail
+cd "$(dirname "$0")"
+writer=$(realpath "${1:-../build/bin/make-test-rar}")
+content=$(mktemp -d)
+trap 'rm -rf "$content"' EXIT
+cp -a release-content/. "$content"
+mkdir -p "$content/data/tiles"
+for i in $(seq -w 1 600); do
+    printf 'PLOVRIN demo tile %s\n%s\n' "$i" "$(printf '%0.s#' $(seq 1 $((10#$i % 60 + 20))))" \
+        >"$content/data/tiles/tile$i.txt"
+done
+rm -f release/demo.part*.rar
+"$writer" --rar5 --volume-size 50000 release/demo.rar "$content"
+ls -l release/demo.part*.rar
