@@ -4,8 +4,10 @@
 #include "ProgressBar.h"
 #include "StaticLabel.h"
 #include "Styles.h"
+#include "TreeView.h"
 #include "WidgetHandle.h"
 
+#include <QAbstractScrollArea>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -61,16 +63,19 @@ QWidget* CreateProgress(const ControlTemplate&, QWidget* parent) {
     return new ProgressBar(parent);
 }
 
+QWidget* CreateTree(const ControlTemplate& control, QWidget* parent) {
+    return new TreeView(control.style, parent);
+}
+
 struct ControlClass {
     const char* name;
     QWidget* (*create)(const ControlTemplate&, QWidget*);
 };
 
 constexpr ControlClass kControlClasses[] = {
-    {"button", CreateButton},
-    {"edit", CreateEdit},
-    {"static", CreateStatic},
-    {"msctls_progress32", CreateProgress},
+    {"button", CreateButton},      {"edit", CreateEdit},
+    {"static", CreateStatic},      {"msctls_progress32", CreateProgress},
+    {"SysTreeView32", CreateTree},
 };
 } // namespace
 
@@ -84,7 +89,9 @@ QWidget* AfxCreateControl(const ControlTemplate& control, const DialogUnits& uni
         SetControlIdentity(widget, control.id, cls.name);
         widget->setGeometry(units.ToPixels(control.x, control.y, control.cx, control.cy));
         widget->setFocusPolicy((control.style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
-        if (qobject_cast<QLabel*>(widget) || qobject_cast<QFrame*>(widget) ||
+        // A scrolling view is a frame too, but one that takes the focus.
+        if (qobject_cast<QLabel*>(widget) ||
+            (qobject_cast<QFrame*>(widget) && !qobject_cast<QAbstractScrollArea*>(widget)) ||
             qobject_cast<QGroupBox*>(widget)) {
             widget->setFocusPolicy(Qt::NoFocus);
         }

@@ -2,6 +2,7 @@
 
 #include "ModalStack.h"
 #include "ProgressCtrl.h"
+#include "TreeCtrl.h"
 #include "Wnd.h"
 
 #include <QCoreApplication>
@@ -18,6 +19,10 @@ std::map<std::string, ControlWrapperFactory>& WrapperFactories() {
         {"msctls_progress32",
          [] {
              return std::unique_ptr<CWnd>(new CProgressCtrl);
+         }},
+        {"SysTreeView32",
+         [] {
+             return std::unique_ptr<CWnd>(new CTreeCtrl);
          }},
     };
     return factories;
