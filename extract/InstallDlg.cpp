@@ -4,6 +4,7 @@
 #include "ExtractMessages.h"
 #include "InstallSettings.h"
 #include "ResourceIds.h"
+#include "SelectFolderDlg.h"
 #include "UnrarApi.h"
 
 #include <cstring>
@@ -17,6 +18,7 @@ CString FieldText(const char (&field)[260]) {
 } // namespace
 
 BEGIN_MESSAGE_MAP(CInstallDlg, CDialog)
+ON_BN_CLICKED(IDC_SET_FOLDER, &CInstallDlg::OnSetFolder)
 ON_BN_CLICKED(IDC_INSTALL, &CInstallDlg::OnInstall)
 END_MESSAGE_MAP()
 
@@ -38,6 +40,14 @@ BOOL CInstallDlg::OnInitDialog() {
     m_progress.SetStep(1);
     m_progress.SetPos(0);
     return TRUE;
+}
+
+void CInstallDlg::OnSetFolder() {
+    CSelectFolderDlg selectFolder(nullptr);
+    selectFolder.DoModal();
+    // Closing the Select Folder dialog without a choice empties the destination.
+    m_destFolder = selectFolder.m_chosenPath;
+    UpdateData(FALSE);
 }
 
 void CInstallDlg::OnInstall() {

@@ -18,6 +18,7 @@ protected:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
 
+    void OnSetFolder();
     void OnInstall();
 
     DECLARE_MESSAGE_MAP()

@@ -36,12 +36,30 @@ constexpr ControlTemplate kInstallControls[] = {
     {IDC_PROGRESS, "msctls_progress32", "Progress1", 23, 88, 153, 8, kChild},
 };
 
+constexpr ControlTemplate kSelectFolderControls[] = {
+    {IDC_FOLDER_TREE, "SysTreeView32", "Tree1", 7, 7, 194, 140,
+     kChild | WS_BORDER | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT},
+    {IDC_SELECT_OK, "button", "OK", 108, 154, 57, 14, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON},
+    {IDC_CREATE_FOLDER, "button", "Create Folder...", 42, 154, 57, 14,
+     kChild | WS_TABSTOP | BS_PUSHBUTTON},
+};
+
+constexpr ControlTemplate kFolderNameControls[] = {
+    {IDC_FOLDER_NAME, "edit", "", 7, 7, 140, 14, kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL},
+    {IDOK, "button", "OK", 23, 29, 50, 14, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON},
+    {IDCANCEL, "button", "Cancel", 81, 29, 50, 14, kChild | WS_TABSTOP | BS_PUSHBUTTON},
+};
+
 constexpr DialogTemplate kDialogTemplates[] = {
     {IDD_ABOUTBOX, "About PLOVRIN Installer", "MS Sans Serif", 8, 0, 0, 217, 54, kModalDialog, 0,
      kAboutBoxControls},
     {IDD_INSTALLER_DIALOG, "PLOVRIN Installer v0.2", "MS Sans Serif", 8, 0, 0, 184, 229,
      kModalDialog | WS_VISIBLE, WS_EX_APPWINDOW, kInstallerControls},
     {IDD_INSTALL, "Install", "MS Sans Serif", 8, 0, 0, 200, 140, kModalDialog, 0, kInstallControls},
+    {IDD_SELECT_FOLDER, "Select Folder", "MS Sans Serif", 8, 0, 0, 208, 175, kModalDialog, 0,
+     kSelectFolderControls},
+    {IDD_FOLDER_NAME, "Enter Folder Name", "MS Sans Serif", 8, 0, 0, 154, 50, kModalDialog, 0,
+     kFolderNameControls},
 };
 } // namespace
 
