@@ -5,6 +5,7 @@
 #include "Automation.h"
 #include "Dialog.h"
 #include "ResourceIds.h"
+#include "TreeCtrl.h"
 #include "WinApp.h"
 
 #include <cstdio>
@@ -26,6 +27,8 @@ public:
         m_script.OnDialog([this](CDialog& main) { MainDialog(main); });
         m_script.OnDialog([this](CDialog& about) { AboutBox(about); });
         m_script.OnDialog([this](CDialog& install) { InstallDialog(install); });
+        m_script.OnDialog([this](CDialog& select) { SelectFolder(select); });
+        m_script.OnDialog([this](CDialog& name) { FolderName(name); });
         m_script.WatchBoxes([this](const MessageBoxRecord& box, HWND window) {
             std::printf("Message box \"%s\" (type %u)\n", box.caption.c_str(), box.type);
             PrintLines(box.text);
@@ -76,15 +79,23 @@ private:
 
     void InstallDialog(CDialog& install) {
         std::filesystem::path destination = m_output / "installed";
-        std::printf("Install dialog\n  destination: %s\n", destination.c_str());
-        Automation::TypeText(install, IDC_DEST_FOLDER, destination.c_str());
+        std::printf("Install dialog\n");
         Screenshot(install.GetSafeHwnd(), "03-install-dialog.png");
+        std::printf("Set Folder\n");
+        Automation::Click(install, IDC_SET_FOLDER);
+        std::printf("  destination: %s\n", install.GetDlgItemText(IDC_DEST_FOLDER).GetString());
+        if (install.GetDlgItemText(IDC_DEST_FOLDER) != destination.c_str()) {
+            // Never install into whatever folder an empty destination would mean.
+            ++m_failures;
+            Automation::CloseBox(install);
+            return;
+        }
         // Watch the run from outside: a screenshot once the status lines name an entry.
         WatchRun(install);
         std::printf("Install\n");
         Automation::Click(install, IDC_INSTALL);
         if (install.IsRunning()) {
-            Screenshot(install.GetSafeHwnd(), "05-install-after.png");
+            Screenshot(install.GetSafeHwnd(), "07-install-after.png");
             ++m_failures;
             Automation::CloseBox(install);
         }
@@ -93,6 +104,52 @@ private:
             files += entry.is_regular_file() ? 1 : 0;
         }
         std::printf("  %zu files installed in %s\n", files, destination.c_str());
+    }
+
+    // Opens the output folder in the tree, from Computer down, and creates "installed" in it.
+    void SelectFolder(CDialog& select) {
+        std::printf("Select Folder\n");
+        auto* tree = static_cast<CTreeCtrl*>(select.GetDlgItem(IDC_FOLDER_TREE));
+        HTREEITEM item = ChildNamed(*tree, nullptr, "Computer");
+        if (item) {
+            tree->Expand(item, TVE_EXPAND);
+            item = tree->GetChildItem(item);
+        }
+        for (const auto& part : m_output.relative_path()) {
+            if (!item) {
+                break;
+            }
+            tree->Expand(item, TVE_EXPAND);
+            item = ChildNamed(*tree, item, part.c_str());
+        }
+        if (!item) {
+            std::printf("  the output folder is not in the tree\n");
+            ++m_failures;
+            Automation::PressKey(select, Automation::Key::Escape);
+            return;
+        }
+        tree->SelectItem(item);
+        std::printf("  selected: %s\n", tree->GetItemText(item).GetString());
+        Screenshot(select.GetSafeHwnd(), "04-select-folder.png");
+        std::printf("Create Folder...\n");
+        Automation::Click(select, IDC_CREATE_FOLDER);
+    }
+
+    void FolderName(CDialog& name) {
+        std::printf("Enter Folder Name: installed\n");
+        Automation::TypeText(name, IDC_FOLDER_NAME, "installed");
+        Screenshot(name.GetSafeHwnd(), "05-folder-name.png");
+        Automation::Click(name, IDOK);
+    }
+
+    static HTREEITEM ChildNamed(const CTreeCtrl& tree, HTREEITEM parent, const char* name) {
+        for (HTREEITEM item = tree.GetChildItem(parent); item;
+             item = tree.GetNextSiblingItem(item)) {
+            if (tree.GetItemText(item) == name) {
+                return item;
+            }
+        }
+        return nullptr;
     }
 
     void WatchRun(CDialog& install) {
@@ -107,7 +164,7 @@ private:
             }
             std::printf("  during the run: %s | %s\n",
                         install.GetDlgItemText(IDC_STATUS_ARCHIVE).GetString(), entry.c_str());
-            Screenshot(install.GetSafeHwnd(), "04-install-running.png");
+            Screenshot(install.GetSafeHwnd(), "06-install-running.png");
         });
     }
 
