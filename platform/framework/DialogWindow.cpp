@@ -43,6 +43,9 @@ DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate
     QWidget* previousTabStop = nullptr;
     for (const ControlTemplate& control : dialogTemplate.controls) {
         QWidget* widget = AfxCreateControl(control, units, this);
+        if (widget && control.id != -1) {
+            m_controls.emplace(control.id, widget);
+        }
         if (widget && (control.style & WS_TABSTOP)) {
             if (previousTabStop) {
                 setTabOrder(previousTabStop, widget);
@@ -64,12 +67,8 @@ DialogWindow* DialogWindow::FromWidget(QWidget* widget) {
 }
 
 QWidget* DialogWindow::Control(int id) const {
-    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (ControlIdOf(child) == id) {
-            return child;
-        }
-    }
-    return nullptr;
+    auto found = m_controls.find(id);
+    return found == m_controls.end() ? nullptr : found->second;
 }
 
 CWnd* DialogWindow::Wrapper(QWidget* control) {

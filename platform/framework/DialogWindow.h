@@ -52,6 +52,7 @@ private:
     void SendCommand(int id, UINT code);
 
     CDialog& m_dialog;
+    std::map<int, QWidget*> m_controls; // by id; ids shared by several controls name none
     std::map<QWidget*, std::unique_ptr<CWnd>> m_wrappers;
     std::unique_ptr<CMenu> m_systemMenu;
     QEventLoop* m_loop = nullptr;

@@ -2,6 +2,7 @@
 
 #include "ProgressCtrl.h"
 
+#include <QTimer>
 #include <algorithm>
 
 ProgressBar::ProgressBar(QWidget* parent) : QProgressBar(parent) {
@@ -13,8 +14,13 @@ ProgressBar::ProgressBar(QWidget* parent) : QProgressBar(parent) {
 int ProgressBar::MoveTo(int position) {
     int previous = m_position;
     m_position = m_upper >= m_lower ? std::clamp(position, m_lower, m_upper) : m_lower;
-    setRange(m_lower, std::max(m_lower, m_upper));
-    setValue(m_position);
+    if (!m_viewUpdatePending) {
+        m_viewUpdatePending = true;
+        QTimer::singleShot(0, this, [this] {
+            m_viewUpdatePending = false;
+            setValue(m_position);
+        });
+    }
     AfxPumpPaintMessages();
     return previous;
 }
@@ -31,6 +37,7 @@ LRESULT ProgressBar::HandleControlMessage(UINT message, WPARAM wParam, LPARAM lP
             m_lower = static_cast<int>(wParam);
             m_upper = static_cast<int>(lParam);
         }
+        setRange(m_lower, std::max(m_lower, m_upper));
         MoveTo(m_position);
         return previous;
     }

@@ -16,8 +16,19 @@ StaticLabel::StaticLabel(DWORD style, QWidget* parent) : QLabel(parent), m_style
 
 void StaticLabel::SetControlText(const char* text) {
     m_text = text ? text : "";
-    QString shown = ToQString(m_text.c_str());
-    setText((m_style & SS_NOPREFIX) ? shown : MnemonicMarkup(shown));
+    if (!m_textChanged) {
+        m_textChanged = true;
+        update();
+    }
+}
+
+void StaticLabel::paintEvent(QPaintEvent* event) {
+    if (m_textChanged) {
+        m_textChanged = false;
+        QString shown = ToQString(m_text.c_str());
+        setText((m_style & SS_NOPREFIX) ? shown : MnemonicMarkup(shown));
+    }
+    QLabel::paintEvent(event);
 }
 
 QString StaticLabel::MnemonicMarkup(const QString& text) {

@@ -19,7 +19,13 @@ public:
     // The rich text shown for a text with mnemonic markers.
     static QString MnemonicMarkup(const QString& text);
 
+protected:
+    // Setting a text only records it; it is laid out when next painted, so a handler that
+    // changes a status line for every entry does not pay for a layout each time.
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     DWORD m_style;
     std::string m_text;
+    bool m_textChanged = false;
 };

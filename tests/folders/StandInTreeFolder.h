@@ -74,7 +74,7 @@ public:
     }
 
 private:
-    class Enumerator : public IEnumIDList {
+    class Enumerator final : public IEnumIDList {
     public:
         explicit Enumerator(const std::vector<Entry>& entries) : m_entries(entries) {}
         HRESULT QueryInterface(REFIID, void**) override { return E_NOINTERFACE; }
