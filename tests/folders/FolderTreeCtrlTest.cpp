@@ -80,7 +80,8 @@ TEST_F(DesktopTree, FillExpandsSortsAndSelectsTheFirstFolder) {
         EXPECT_EQ(Children(tree, first), (std::vector<std::string>{"alpha", "beta", "gamma"}));
         EXPECT_EQ(host.m_selPath, home.Home().c_str());
 
-        TV_ITEM query{TVIF_CHILDREN | TVIF_IMAGE | TVIF_SELECTEDIMAGE};
+        TV_ITEM query{};
+        query.mask = TVIF_CHILDREN | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
         query.hItem = Find(tree, first, "gamma");
         ASSERT_TRUE(tree.GetItem(&query));
         EXPECT_EQ(query.cChildren, 1);
