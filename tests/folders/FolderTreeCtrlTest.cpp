@@ -291,7 +291,8 @@ TEST_F(StandInTree, AttributesDecideWhichItemsAreShownAndWhichCanOpen) {
         [&](CTreeHostDlg&, CFolderTreeCtrl& tree) {
             ShowRoot(tree, top);
             EXPECT_EQ(Children(tree, TVI_ROOT), (std::vector<std::string>{"parent", "plain"}));
-            TV_ITEM query{TVIF_CHILDREN};
+            TV_ITEM query{};
+            query.mask = TVIF_CHILDREN;
             query.hItem = Find(tree, TVI_ROOT, "parent");
             tree.GetItem(&query);
             EXPECT_EQ(query.cChildren, 1);
