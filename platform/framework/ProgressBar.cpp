@@ -2,7 +2,6 @@
 
 #include "ProgressCtrl.h"
 
-#include <QTimer>
 #include <algorithm>
 
 ProgressBar::ProgressBar(QWidget* parent) : QProgressBar(parent) {
@@ -16,7 +15,7 @@ int ProgressBar::MoveTo(int position) {
     m_position = m_upper >= m_lower ? std::clamp(position, m_lower, m_upper) : m_lower;
     if (!m_viewUpdatePending) {
         m_viewUpdatePending = true;
-        QTimer::singleShot(0, this, [this] {
+        AfxBeforeNextPaint(this, [this] {
             m_viewUpdatePending = false;
             setValue(m_position);
         });

@@ -7,8 +7,12 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QPointer>
+#include <QTimer>
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 constexpr const char* kIdProperty = "plovrinControlId";
@@ -54,6 +58,30 @@ std::unique_ptr<CWnd> AfxCreateControlWrapper(const char* className) {
     return found == WrapperFactories().end() ? std::make_unique<CWnd>() : found->second();
 }
 
+namespace {
+std::vector<std::pair<QPointer<QObject>, std::function<void()>>>& PendingUpdates() {
+    static std::vector<std::pair<QPointer<QObject>, std::function<void()>>> updates;
+    return updates;
+}
+
+void RunPendingUpdates() {
+    auto updates = std::move(PendingUpdates());
+    PendingUpdates().clear();
+    for (auto& [context, update] : updates) {
+        if (context) {
+            update();
+        }
+    }
+}
+} // namespace
+
+void AfxBeforeNextPaint(QObject* context, std::function<void()> update) {
+    if (PendingUpdates().empty()) {
+        QTimer::singleShot(0, qApp, RunPendingUpdates);
+    }
+    PendingUpdates().emplace_back(context, std::move(update));
+}
+
 void AfxPumpPaintMessages() {
     constexpr qint64 kIntervalMs = 40;
     static QElapsedTimer sinceLastPump;
@@ -62,5 +90,6 @@ void AfxPumpPaintMessages() {
         return;
     }
     sinceLastPump.start();
+    RunPendingUpdates();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

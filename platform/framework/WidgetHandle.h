@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -54,6 +55,9 @@ LRESULT AfxSendToParent(QWidget* control, UINT message, WPARAM wParam, LPARAM lP
 // Lets the windows paint, and the desktop see the program alive, while a handler runs; user
 // input and close requests wait until the handler returns. Called at a bounded rate.
 void AfxPumpPaintMessages();
+// Runs the update before the windows next paint (a pump within a handler, or the event loop),
+// unless context is gone by then: for views that follow their model lazily.
+void AfxBeforeNextPaint(QObject* context, std::function<void()> update);
 
 // A control whose own messages (progress bar, tree view) reach its model.
 class ControlMessageTarget {

@@ -42,7 +42,7 @@ void ExpectLaidOutAsTemplate(CDialog& dialog) {
             QString text = button->text().remove(u'&');
             EXPECT_LE(metrics.horizontalAdvance(text) + 8, widget->width());
             EXPECT_LE(metrics.height(), widget->height());
-        } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        } else if (qobject_cast<QLabel*>(widget)) {
             // Every line of the shown text fits on one line of the control, and all of them fit.
             QString text = QString::fromStdString(dialog.GetDlgItemText(control.id).str());
             QStringList lines = text.remove(u'&').split(u'\n');

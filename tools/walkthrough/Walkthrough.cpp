@@ -4,6 +4,7 @@
 
 #include "Automation.h"
 #include "Dialog.h"
+#include "ProgressCtrl.h"
 #include "ResourceIds.h"
 #include "TreeCtrl.h"
 #include "WinApp.h"
@@ -32,7 +33,10 @@ public:
         m_script.WatchBoxes([this](const MessageBoxRecord& box, HWND window) {
             std::printf("Message box \"%s\" (type %u)\n", box.caption.c_str(), box.type);
             PrintLines(box.text);
-            Screenshot(window, std::to_string(++m_boxes) + "-message-box.png");
+            if (m_install && m_install->IsWindowVisible()) {
+                Screenshot(m_install->GetSafeHwnd(), "07-install-after.png");
+            }
+            Screenshot(window, "0" + std::to_string(++m_boxes) + "-message-box.png");
         });
     }
 
@@ -47,12 +51,9 @@ private:
     }
 
     void MainDialog(CDialog& main) {
-        std::printf("Main dialog\n  title: %s\n", main.GetWindowText().GetString());
-        std::string info = main.GetDlgItemText(IDC_APP_INFO).str();
-        for (std::size_t start = 0, end = 0; end != std::string::npos; start = end + 1) {
-            end = info.find('\n', start);
-            std::printf("  info line: %s\n", info.substr(start, end - start).c_str());
-        }
+        std::printf("Main dialog\n  title: %s\n  information lines:\n",
+                    main.GetWindowText().GetString());
+        PrintLines(main.GetDlgItemText(IDC_APP_INFO).str());
         Screenshot(main.GetSafeHwnd(), "01-main-dialog.png");
 
         std::printf("Window menu: About PLOVRIN Installer...\n");
@@ -68,16 +69,13 @@ private:
 
     void AboutBox(CDialog& about) {
         std::printf("About box\n");
-        std::string text = about.GetDlgItemText(IDC_APP_INFO).str();
-        for (std::size_t start = 0, end = 0; end != std::string::npos; start = end + 1) {
-            end = text.find('\n', start);
-            std::printf("  | %s\n", text.substr(start, end - start).c_str());
-        }
+        PrintLines(about.GetDlgItemText(IDC_APP_INFO).str());
         Screenshot(about.GetSafeHwnd(), "02-about-box.png");
         Automation::Click(about, IDOK);
     }
 
     void InstallDialog(CDialog& install) {
+        m_install = &install;
         std::filesystem::path destination = m_output / "installed";
         std::printf("Install dialog\n");
         Screenshot(install.GetSafeHwnd(), "03-install-dialog.png");
@@ -152,13 +150,18 @@ private:
         return nullptr;
     }
 
+    // Waits for the extraction pass, when the bar has started to move, and takes a screenshot.
     void WatchRun(CDialog& install) {
         Automation::Later(0, [this, &install] {
             std::string entry = install.GetDlgItemText(IDC_STATUS_ENTRY).str();
-            if (!install.IsRunning()) {
+            auto* progress = dynamic_cast<CProgressCtrl*>(install.GetDlgItem(IDC_PROGRESS));
+            if (!install.IsRunning() || !progress) {
                 return;
             }
-            if (entry.empty()) {
+            int lower = 0;
+            int upper = 0;
+            progress->GetRange(lower, upper);
+            if (entry.empty() || progress->GetPos() <= lower + (upper - lower) / 4) {
                 WatchRun(install);
                 return;
             }
@@ -176,7 +179,8 @@ private:
     }
 
     std::filesystem::path m_output;
-    int m_boxes = 5;
+    int m_boxes = 7;
+    CDialog* m_install = nullptr;
     AutomationScript m_script;
     int m_failures = 0;
 };
