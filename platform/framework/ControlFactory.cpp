@@ -103,10 +103,12 @@ QWidget* AfxCreateControl(const ControlTemplate& control, const DialogUnits& uni
 }
 
 void AfxSetWidgetText(QWidget* widget, const char* text) {
-    QString shown = ToQString(text);
     if (auto* label = dynamic_cast<StaticLabel*>(widget)) {
         label->SetControlText(text);
-    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        return;
+    }
+    QString shown = ToQString(text);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setText(shown);
     } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->setText(shown);

@@ -10,7 +10,6 @@ StaticLabel::StaticLabel(DWORD style, QWidget* parent) : QLabel(parent), m_style
                                : kind == SS_RIGHT ? Qt::AlignRight
                                                   : Qt::AlignLeft;
     setAlignment(horizontal | Qt::AlignTop);
-    setTextFormat((style & SS_NOPREFIX) ? Qt::PlainText : Qt::RichText);
     setTextInteractionFlags(Qt::NoTextInteraction);
 }
 
@@ -26,7 +25,10 @@ void StaticLabel::paintEvent(QPaintEvent* event) {
     if (m_textChanged) {
         m_textChanged = false;
         QString shown = ToQString(m_text.c_str());
-        setText((m_style & SS_NOPREFIX) ? shown : MnemonicMarkup(shown));
+        // Only a text with a mnemonic marker needs the costlier rich-text layout.
+        bool marked = !(m_style & SS_NOPREFIX) && shown.contains(u'&');
+        setTextFormat(marked ? Qt::RichText : Qt::PlainText);
+        setText(marked ? MnemonicMarkup(shown) : shown);
     }
     QLabel::paintEvent(event);
 }
