@@ -101,7 +101,7 @@ int main(int argc, char** argv) {
     std::vector<double> library;
     std::vector<double> install;
     // Alternate which goes first, so that neither always meets the file system the other left.
-    for (int round = 0; round < 6; ++round) {
+    for (int round = 0; round < 10; ++round) {
         fs::remove_all(work / "a");
         fs::remove_all(work / "b");
         ::sync();

@@ -14,6 +14,9 @@ StaticLabel::StaticLabel(DWORD style, QWidget* parent) : QLabel(parent), m_style
 }
 
 void StaticLabel::SetControlText(const char* text) {
+    if (m_text == (text ? text : "")) {
+        return;
+    }
     m_text = text ? text : "";
     if (!m_textChanged) {
         m_textChanged = true;

@@ -14,10 +14,6 @@ std::unordered_map<HWND, CWnd*>& PermanentObjects() {
     return objects;
 }
 
-QWidget* ChildControl(HWND dialog, int id) {
-    DialogWindow* window = DialogWindow::FromWidget(WidgetFromHandle(dialog));
-    return window ? window->Control(id) : nullptr;
-}
 } // namespace
 
 CWnd::~CWnd() {
@@ -51,14 +47,15 @@ HWND CWnd::Detach() {
 }
 
 CWnd* CWnd::GetDlgItem(int id) const {
-    QWidget* control = ChildControl(m_hWnd, id);
+    DialogWindow* window = DialogWindow::FromWidget(WidgetFromHandle(m_hWnd));
+    QWidget* control = window ? window->Control(id) : nullptr;
     if (!control) {
         return nullptr;
     }
     if (CWnd* attached = FromHandlePermanent(HandleFromWidget(control))) {
         return attached;
     }
-    return DialogWindow::FromWidget(control->window())->Wrapper(control);
+    return window->Wrapper(control);
 }
 
 int CWnd::GetDlgCtrlID() const {
