@@ -4,8 +4,8 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config clang-format
-    qt6-base-dev libgl-dev libarchive-dev libarchive-tools libgtest-dev
-    xdg-utils fonts-dejavu-core xvfb xauth
+    qt6-base-dev libgl-dev libarchive-dev libarchive-tools libdeflate-dev libgtest-dev
+    xdg-utils fonts-dejavu-core tzdata xvfb xauth
 )
 
 missing=()

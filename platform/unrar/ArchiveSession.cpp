@@ -5,7 +5,7 @@
 #include "unrar.h"
 
 #include <cstdint>
-#include <zlib.h>
+#include <libdeflate.h>
 
 namespace {
 
@@ -20,14 +20,14 @@ public:
             m_inOrder = false;
             return;
         }
-        m_crc = ::crc32(m_crc, static_cast<const Bytef*>(data), static_cast<uInt>(size));
+        m_crc = libdeflate_crc32(m_crc, data, size);
         m_next += static_cast<std::int64_t>(size);
     }
     bool matches() const { return !m_entry.hasCrc || !m_inOrder || m_crc == m_entry.crc; }
 
 private:
     const RarEntry& m_entry;
-    uLong m_crc = ::crc32(0L, Z_NULL, 0);
+    std::uint32_t m_crc = 0;
     std::int64_t m_next = 0;
     bool m_inOrder = true;
 };

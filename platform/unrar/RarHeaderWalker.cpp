@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <cstring>
 #include <fcntl.h>
+#include <libdeflate.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <zlib.h>
 
 namespace {
 
@@ -73,7 +73,7 @@ std::string withSlashes(std::string name) {
 }
 
 std::uint32_t crc32Of(const unsigned char* data, std::size_t size) {
-    return static_cast<std::uint32_t>(::crc32(0L, data, static_cast<uInt>(size)));
+    return libdeflate_crc32(0, data, size);
 }
 
 std::uint64_t saturatingAdd(std::uint64_t a, std::uint64_t b) {
