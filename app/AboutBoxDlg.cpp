@@ -1,5 +1,6 @@
 #include "AboutBoxDlg.h"
 
+#include "AppTexts.h"
 #include "ResourceIds.h"
 
 CAboutBoxDlg::CAboutBoxDlg(CWnd* parent) : CDialog(IDD_ABOUTBOX, parent) {}
@@ -10,6 +11,6 @@ BOOL CAboutBoxDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     CString version;
     version.LoadString(IDS_VERSION);
-    SetDlgItemText(IDC_APP_INFO, "PLOVRIN Installer v" + version + kCredits);
+    SetDlgItemText(IDC_APP_INFO, kVersionPrefix + version + kCredits);
     return TRUE;
 }

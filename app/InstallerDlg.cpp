@@ -1,6 +1,7 @@
 #include "InstallerDlg.h"
 
 #include "AboutBoxDlg.h"
+#include "AppTexts.h"
 #include "Bitmap.h"
 #include "ClientDC.h"
 #include "CurrentDirectory.h"
@@ -49,7 +50,7 @@ BOOL CInstallerDlg::OnInitDialog() {
     version.LoadString(IDS_VERSION);
     CString directory = GetCurrentDirectoryPath();
     CString appName = ReadInstallSetting(directory, "AppName", "INI MISSING");
-    SetWindowText("PLOVRIN Installer v" + version + " - " + appName);
+    SetWindowText(kVersionPrefix + version + " - " + appName);
 
     CString line1 = ReadInstallSetting(directory, "InfoLine1", "");
     CString line2 = ReadInstallSetting(directory, "InfoLine2", "");
@@ -163,7 +164,7 @@ HCURSOR CInstallerDlg::OnQueryDragIcon() {
 
 void CInstallerDlg::OnReadNfo() {
     CString directory = GetCurrentDirectoryPath();
-    ShellExecuteA(m_hWnd, "open", "plovrin.nfo", nullptr, directory, SW_SHOWNORMAL);
+    ShellExecuteA(m_hWnd, "open", "notepad.exe", "plovrin.nfo", directory, SW_SHOWNORMAL);
 }
 
 void CInstallerDlg::OnOpenInstallDialog() {

@@ -8,7 +8,6 @@ const char* OpenErrorText(int code);
 const char* ProcessErrorText(int code);
 
 inline constexpr const char* kErrorCaption = "Error";
-inline constexpr const char* kInstallerCaption = "PLOVRIN Installer";
 inline constexpr const char* kArchiveCloseError = "Archive close error";
 inline constexpr const char* kLibraryMissing =
     "Could not load UnRAR.DLL...\n\nUnRAR.DLL must be located in the same directory\nas the "

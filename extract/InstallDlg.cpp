@@ -1,5 +1,6 @@
 #include "InstallDlg.h"
 
+#include "AppTexts.h"
 #include "CurrentDirectory.h"
 #include "ExtractMessages.h"
 #include "InstallSettings.h"
@@ -58,6 +59,10 @@ void CInstallDlg::OnInstall() {
     CString archiveName = ReadInstallSetting(directory, "ArchiveFirstFile", nullptr);
     std::string archivePath = ArchivePath(directory, archiveName).str();
     UnrarOpenData.ArcName = archivePath.data();
+    // The shared record must not keep pointing at this run's path once the run is over.
+    struct ArcNameRelease {
+        ~ArcNameRelease() { UnrarOpenData.ArcName = nullptr; }
+    } releaseArcName;
     UnrarOpenData.CmtBuf = nullptr;
     UnrarHeaderData.CmtBuf = nullptr;
 

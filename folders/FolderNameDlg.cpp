@@ -1,8 +1,8 @@
 #include "FolderNameDlg.h"
 
+#include "AppTexts.h"
+#include "Directory.h"
 #include "ResourceIds.h"
-
-#include <sys/stat.h>
 
 BEGIN_MESSAGE_MAP(CFolderNameDlg, CDialog)
 ON_EN_CHANGE(IDC_FOLDER_NAME, &CFolderNameDlg::OnChangeFolderName)
@@ -28,10 +28,10 @@ void CFolderNameDlg::OnChangeFolderName() {
 void CFolderNameDlg::OnOK() {
     m_newPath = JoinPath(m_parentPath, m_folderName);
     // One level only; the cause of a failure is not told apart.
-    if (mkdir(m_newPath, 0777) != 0) {
+    if (_mkdir(m_newPath) != 0) {
         MessageBox("Could not create folder.\n\nMake sure the folder you specified does not\n"
                    "already exist.",
-                   "PLOVRIN Installer", MB_OK | MB_ICONERROR);
+                   kInstallerCaption, MB_OK | MB_ICONERROR);
         MessageBox(m_parentPath, nullptr, MB_OK);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "Menu.h"
 #include "MessageBox.h"
+#include "Utf8Text.h"
 
 #include <cstdio>
 #include <cstring>
@@ -13,14 +14,7 @@ namespace {
 // character boundary when it is longer than the buffer holds.
 void CopyText(const char* source, std::size_t available, LPSTR text) {
     const std::string_view name(source, strnlen(source, available));
-    std::size_t length = name.size();
-    if (length > MAX_PATH - 1) {
-        length = MAX_PATH - 1;
-        // A character has at most three continuation bytes.
-        while (length > MAX_PATH - 4 && (static_cast<unsigned char>(name[length]) & 0xC0) == 0x80) {
-            --length;
-        }
-    }
+    const std::size_t length = Utf8PrefixLength(name, MAX_PATH - 1);
     std::memcpy(text, name.data(), length);
     text[length] = '\0';
 }

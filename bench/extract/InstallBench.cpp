@@ -85,12 +85,12 @@ int main(int argc, char** argv) {
     fs::create_directories(work);
     fs::current_path(work);
 
-    std::vector<RarEntrySpec> entries;
+    std::vector<RarWriterEntry> entries;
     for (int folder = 0; folder < 200; ++folder) {
         for (int file = 0; file < 100; ++file) {
-            entries.push_back(RarEntrySpec::file("dir" + std::to_string(folder) + "/file" +
-                                                     std::to_string(file) + ".txt",
-                                                 std::string(200 + file, 'x')));
+            entries.push_back(RarWriterEntry::file("dir" + std::to_string(folder) + "/file" +
+                                                       std::to_string(file) + ".txt",
+                                                   std::string(200 + file, 'x')));
         }
     }
     RarArchiveWriter(RarArchiveOptions{}).write((work / "bench.rar").string(), entries);

@@ -139,7 +139,7 @@ std::string makeLargeArchive(const fs::path& work) {
     constexpr std::size_t kFileSize = 64 << 20; // 16 x 64 MiB = 1 GiB
     std::mt19937_64 random(1);
     std::vector<std::uint64_t> block(kFileSize / 8);
-    std::vector<RarEntrySpec> entries;
+    std::vector<RarWriterEntry> entries;
     for (std::size_t i = 0; i < kFiles; ++i) {
         for (auto& word : block) {
             word = random();
@@ -147,7 +147,7 @@ std::string makeLargeArchive(const fs::path& work) {
         const fs::path source = work / ("source-" + std::to_string(i));
         std::ofstream(source, std::ios::binary)
             .write(reinterpret_cast<const char*>(block.data()), kFileSize);
-        RarEntrySpec entry = RarEntrySpec::file("large/part-" + std::to_string(i) + ".bin", "");
+        RarWriterEntry entry = RarWriterEntry::file("large/part-" + std::to_string(i) + ".bin", "");
         entry.sourcePath = source.string();
         entries.push_back(entry);
     }
@@ -162,17 +162,17 @@ std::string makeLargeArchive(const fs::path& work) {
 std::string makeManySmallArchive(const fs::path& work) {
     std::mt19937 random(2);
     std::uniform_int_distribution<int> size(100, 8000);
-    std::vector<RarEntrySpec> entries;
+    std::vector<RarWriterEntry> entries;
     for (int folder = 0; folder < 200; ++folder) {
         const std::string name = "folder-" + std::to_string(folder);
-        entries.push_back(RarEntrySpec::directory(name));
+        entries.push_back(RarWriterEntry::directory(name));
         for (int file = 0; file < 100; ++file) {
             std::string data(static_cast<std::size_t>(size(random)), '\0');
             for (auto& c : data) {
                 c = static_cast<char>('a' + random() % 26);
             }
-            entries.push_back(RarEntrySpec::file(name + "/file-" + std::to_string(file) + ".txt",
-                                                 std::move(data)));
+            entries.push_back(RarWriterEntry::file(name + "/file-" + std::to_string(file) + ".txt",
+                                                   std::move(data)));
         }
     }
     const std::string archive = (work / "small.rar").string();

@@ -92,6 +92,7 @@ int Automation::FocusedControlId(CWnd& dialog) {
 }
 
 bool Automation::SaveScreenshot(HWND window, const std::string& path) {
+    AfxRunPendingViewUpdates();
     QWidget* widget = WidgetFromHandle(window);
     return widget && widget->grab().save(QString::fromStdString(path));
 }

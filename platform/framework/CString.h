@@ -21,11 +21,6 @@ public:
     void Empty() { m_text.clear(); }
     char GetAt(int index) const { return m_text.at(static_cast<std::size_t>(index)); }
     char operator[](int index) const { return GetAt(index); }
-    CString Left(int count) const;
-    CString Right(int count) const;
-    CString Mid(int first, int count = -1) const;
-    int Find(char ch, int start = 0) const;
-    int Replace(LPCSTR oldText, LPCSTR newText);
 
     operator LPCSTR() const { return m_text.c_str(); }
     LPCSTR GetString() const { return m_text.c_str(); }
@@ -37,7 +32,6 @@ public:
 
     // Loads a string from the program's string table; FALSE (and empty) when there is none.
     BOOL LoadString(UINT id);
-    void Format(LPCSTR format, ...) __attribute__((format(printf, 2, 3)));
 
     friend CString operator+(const CString& left, const CString& right);
     friend CString operator+(const CString& left, LPCSTR right);

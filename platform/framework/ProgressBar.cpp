@@ -26,16 +26,10 @@ int ProgressBar::MoveTo(int position) {
 
 LRESULT ProgressBar::HandleControlMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case PBM_SETRANGE:
     case PBM_SETRANGE32: {
         LRESULT previous = MAKELPARAM(static_cast<WORD>(m_lower), static_cast<WORD>(m_upper));
-        if (message == PBM_SETRANGE) {
-            m_lower = LOWORD(static_cast<std::uintptr_t>(lParam));
-            m_upper = HIWORD(static_cast<std::uintptr_t>(lParam));
-        } else {
-            m_lower = static_cast<int>(wParam);
-            m_upper = static_cast<int>(lParam);
-        }
+        m_lower = static_cast<int>(wParam);
+        m_upper = static_cast<int>(lParam);
         setRange(m_lower, std::max(m_lower, m_upper));
         MoveTo(m_position);
         return previous;
@@ -49,8 +43,6 @@ LRESULT ProgressBar::HandleControlMessage(UINT message, WPARAM wParam, LPARAM lP
     }
     case PBM_SETPOS:
         return MoveTo(static_cast<int>(wParam));
-    case PBM_DELTAPOS:
-        return MoveTo(m_position + static_cast<int>(wParam));
     case PBM_SETSTEP: {
         int previous = m_step;
         m_step = static_cast<int>(wParam);

@@ -2,10 +2,6 @@
 
 #include <array>
 
-void CProgressCtrl::SetRange(short lower, short upper) {
-    SendMessage(PBM_SETRANGE, 0, MAKELPARAM(static_cast<WORD>(lower), static_cast<WORD>(upper)));
-}
-
 void CProgressCtrl::SetRange32(int lower, int upper) {
     SendMessage(PBM_SETRANGE32, static_cast<WPARAM>(lower), upper);
 }

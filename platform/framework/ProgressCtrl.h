@@ -4,9 +4,7 @@
 
 #include "Wnd.h"
 
-constexpr UINT PBM_SETRANGE = 0x0401;
 constexpr UINT PBM_SETPOS = 0x0402;
-constexpr UINT PBM_DELTAPOS = 0x0403;
 constexpr UINT PBM_SETSTEP = 0x0404;
 constexpr UINT PBM_STEPIT = 0x0405;
 constexpr UINT PBM_SETRANGE32 = 0x0406;
@@ -15,8 +13,7 @@ constexpr UINT PBM_GETPOS = 0x0408;
 
 class CProgressCtrl : public CWnd {
 public:
-    // The classic message carries 16-bit bounds; SetRange32 takes full ints.
-    void SetRange(short lower, short upper);
+    // Full int bounds: a range is never cut to 16 bits.
     void SetRange32(int lower, int upper);
     void GetRange(int& lower, int& upper) const;
     int SetStep(int step);

@@ -20,20 +20,17 @@ void StaticLabel::SetControlText(const char* text) {
     m_text = text ? text : "";
     if (!m_textChanged) {
         m_textChanged = true;
-        update();
+        AfxBeforeNextPaint(this, [this] { ShowRecordedText(); });
     }
 }
 
-void StaticLabel::paintEvent(QPaintEvent* event) {
-    if (m_textChanged) {
-        m_textChanged = false;
-        QString shown = ToQString(m_text.c_str());
-        // Only a text with a mnemonic marker needs the costlier rich-text layout.
-        bool marked = !(m_style & SS_NOPREFIX) && shown.contains(u'&');
-        setTextFormat(marked ? Qt::RichText : Qt::PlainText);
-        setText(marked ? MnemonicMarkup(shown) : shown);
-    }
-    QLabel::paintEvent(event);
+void StaticLabel::ShowRecordedText() {
+    m_textChanged = false;
+    QString shown = ToQString(m_text.c_str());
+    // Only a text with a mnemonic marker needs the costlier rich-text layout.
+    bool marked = !(m_style & SS_NOPREFIX) && shown.contains(u'&');
+    setTextFormat(marked ? Qt::RichText : Qt::PlainText);
+    setText(marked ? MnemonicMarkup(shown) : shown);
 }
 
 QString StaticLabel::MnemonicMarkup(const QString& text) {

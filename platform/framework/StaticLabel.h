@@ -19,12 +19,11 @@ public:
     // The rich text shown for a text with mnemonic markers.
     static QString MnemonicMarkup(const QString& text);
 
-protected:
-    // Setting a text only records it; it is laid out when next painted, so a handler that
-    // changes a status line for every entry does not pay for a layout each time.
-    void paintEvent(QPaintEvent* event) override;
-
 private:
+    // Setting a text only records it; the label takes it before the window next paints, so a
+    // handler that changes a status line for every entry does not pay for a layout each time.
+    void ShowRecordedText();
+
     DWORD m_style;
     std::string m_text;
     bool m_textChanged = false;

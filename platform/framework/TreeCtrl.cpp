@@ -25,10 +25,6 @@ BOOL CTreeCtrl::DeleteItem(HTREEITEM item) {
     return static_cast<BOOL>(SendMessage(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item)));
 }
 
-BOOL CTreeCtrl::DeleteAllItems() {
-    return DeleteItem(TVI_ROOT);
-}
-
 BOOL CTreeCtrl::Expand(HTREEITEM item, UINT action) {
     return static_cast<BOOL>(SendMessage(TVM_EXPAND, action, reinterpret_cast<LPARAM>(item)));
 }
@@ -108,16 +104,4 @@ UINT CTreeCtrl::GetItemState(HTREEITEM item, UINT stateMask) const {
     query.hItem = item;
     query.stateMask = stateMask;
     return GetItem(&query) ? query.state : 0;
-}
-
-BOOL CTreeCtrl::GetItemImage(HTREEITEM item, int& image, int& selectedImage) const {
-    TV_ITEM query{};
-    query.mask = TVIF_HANDLE | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
-    query.hItem = item;
-    if (!GetItem(&query)) {
-        return FALSE;
-    }
-    image = query.iImage;
-    selectedImage = query.iSelectedImage;
-    return TRUE;
 }

@@ -131,7 +131,6 @@ public:
     HTREEITEM InsertItem(const TVINSERTSTRUCT* insert);
     HTREEITEM InsertItem(LPCSTR text, HTREEITEM parent = TVI_ROOT, HTREEITEM after = TVI_LAST);
     BOOL DeleteItem(HTREEITEM item);
-    BOOL DeleteAllItems();
     BOOL Expand(HTREEITEM item, UINT action);
     BOOL SelectItem(HTREEITEM item);
     HTREEITEM GetNextItem(HTREEITEM item, UINT relation) const;
@@ -148,7 +147,6 @@ public:
     LPARAM GetItemData(HTREEITEM item) const;
     CString GetItemText(HTREEITEM item) const;
     UINT GetItemState(HTREEITEM item, UINT stateMask) const;
-    BOOL GetItemImage(HTREEITEM item, int& image, int& selectedImage) const;
 
 private:
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {

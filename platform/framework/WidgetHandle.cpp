@@ -64,7 +64,9 @@ std::vector<std::pair<QPointer<QObject>, std::function<void()>>>& PendingUpdates
     return updates;
 }
 
-void RunPendingUpdates() {
+} // namespace
+
+void AfxRunPendingViewUpdates() {
     auto updates = std::move(PendingUpdates());
     PendingUpdates().clear();
     for (auto& [context, update] : updates) {
@@ -73,11 +75,10 @@ void RunPendingUpdates() {
         }
     }
 }
-} // namespace
 
 void AfxBeforeNextPaint(QObject* context, std::function<void()> update) {
     if (PendingUpdates().empty()) {
-        QTimer::singleShot(0, qApp, RunPendingUpdates);
+        QTimer::singleShot(0, qApp, AfxRunPendingViewUpdates);
     }
     PendingUpdates().emplace_back(context, std::move(update));
 }
@@ -94,6 +95,6 @@ void AfxPumpPaintMessages() {
         return;
     }
     lastPump = nanoseconds;
-    RunPendingUpdates();
+    AfxRunPendingViewUpdates();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

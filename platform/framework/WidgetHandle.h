@@ -58,6 +58,8 @@ void AfxPumpPaintMessages();
 // Runs the update before the windows next paint (a pump within a handler, or the event loop),
 // unless context is gone by then: for views that follow their model lazily.
 void AfxBeforeNextPaint(QObject* context, std::function<void()> update);
+// Runs the updates that wait for the next paint now, so that a picture of a window is current.
+void AfxRunPendingViewUpdates();
 
 // A control whose own messages (progress bar, tree view) reach its model.
 class ControlMessageTarget {

@@ -131,13 +131,17 @@ void CWnd::GetClientRect(RECT* rect) const {
 }
 
 void CWnd::ClientToScreen(POINT* point) const {
-    QPoint global = WidgetFromHandle(m_hWnd)->mapToGlobal(QPoint(point->x, point->y));
-    *point = POINT{global.x(), global.y()};
+    if (QWidget* widget = WidgetFromHandle(m_hWnd)) {
+        QPoint global = widget->mapToGlobal(QPoint(point->x, point->y));
+        *point = POINT{global.x(), global.y()};
+    }
 }
 
 void CWnd::ScreenToClient(POINT* point) const {
-    QPoint local = WidgetFromHandle(m_hWnd)->mapFromGlobal(QPoint(point->x, point->y));
-    *point = POINT{local.x(), local.y()};
+    if (QWidget* widget = WidgetFromHandle(m_hWnd)) {
+        QPoint local = widget->mapFromGlobal(QPoint(point->x, point->y));
+        *point = POINT{local.x(), local.y()};
+    }
 }
 
 int CWnd::MessageBox(LPCTSTR text, LPCTSTR caption, UINT type) {

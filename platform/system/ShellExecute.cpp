@@ -1,8 +1,9 @@
 #include "ShellExecute.h"
 
-#include <QProcess>
-#include <QStringList>
+#include "DetachedLauncher.h"
+
 #include <cstring>
+#include <strings.h>
 
 namespace {
 constexpr INT_PTR kStarted = 42;
@@ -14,14 +15,19 @@ HINSTANCE Result(INT_PTR code) {
 }
 } // namespace
 
-HINSTANCE ShellExecuteA(HWND, LPCSTR verb, LPCSTR file, LPCSTR, LPCSTR directory, int) {
+HINSTANCE ShellExecuteA(HWND, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory, int) {
     if (!file || !*file) {
         return Result(kFileNotFound);
     }
     if (verb && std::strcmp(verb, "open") != 0) {
         return Result(kNoAssociation);
     }
-    bool started = QProcess::startDetached(QStringLiteral("xdg-open"), {QString::fromUtf8(file)},
-                                           directory ? QString::fromUtf8(directory) : QString());
+    // Notepad stands for the desktop's viewer, which is given Notepad's file.
+    bool notepad = strcasecmp(file, "notepad.exe") == 0;
+    const char* target = notepad ? parameters : file;
+    if (!target || !*target) {
+        return Result(kFileNotFound);
+    }
+    bool started = DetachedLauncher::Launch("xdg-open", {target}, directory ? directory : "");
     return Result(started ? kStarted : kFileNotFound);
 }

@@ -46,6 +46,11 @@ int ArchiveSession::open() {
 }
 
 int ArchiveSession::readHeader(RARHeaderData& record) {
+    if (m_haveCurrent) {
+        // The caller moves on without processing the entry: it counts as passed, so that its
+        // data can never be taken for a later entry's.
+        m_previousOffset = static_cast<std::int64_t>(m_current.offset);
+    }
     m_haveCurrent = false;
     m_headerFailure = 0;
     const int result = m_walker.next(m_current);

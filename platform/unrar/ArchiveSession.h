@@ -28,7 +28,6 @@ private:
     int test(const RarEntry& entry);
     int extract(const RarEntry& entry, const StreamEntry& stream, const char* destPath,
                 const char* destName);
-    int extractFile(const std::vector<std::string>& path, const StreamEntry& stream);
 
     RarHeaderWalker m_walker;
     std::unique_ptr<ArchiveStreamReader> m_stream;

@@ -295,7 +295,9 @@ void SafeDestinationWriter::finish() {
         const int fd = ::openat(parentFd, folder->path.back().c_str(),
                                 O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (fd >= 0) {
-            ::fchmod(fd, folder->permissions);
+            // The owner keeps write and search rights, so that installing again, or removing
+            // the installation, is never refused by a folder the archive made read-only.
+            ::fchmod(fd, folder->permissions | S_IRWXU);
             setTimes(fd, folder->time);
             ::close(fd);
         }

@@ -49,15 +49,19 @@ bool StoredPath::linkStaysInside(const std::vector<std::string>& linkComponents,
     if (target.empty() || isRooted(target) || linkComponents.empty()) {
         return false;
     }
+    // A name may itself be a link made by the archive, so ".." after a name could climb from
+    // wherever that link leads: only leading ".." components are counted, and never past the top.
     std::size_t depth = linkComponents.size() - 1;
+    bool descended = false;
     for (const auto& part : componentsOf(target)) {
         if (part == "..") {
-            if (depth == 0) {
+            if (depth == 0 || descended) {
                 return false;
             }
             --depth;
         } else if (!part.empty() && part != ".") {
             ++depth;
+            descended = true;
         }
     }
     return true;

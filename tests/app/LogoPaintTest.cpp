@@ -107,7 +107,7 @@ TEST_F(LogoPaintTest, ShippedLogoGetsAPaletteOfItsOwnColours) {
 
 struct ColourCountCase {
     const char* name;
-    PackedDibSpec spec;
+    PackedDibLayout layout;
     std::size_t tableEntries; // 0: the halftone palette
 };
 
@@ -125,7 +125,7 @@ const ColourCountCase colourCountCases[] = {
 TEST_F(LogoPaintTest, ColourCountChoosesBetweenTheColourTableAndTheHalftonePalette) {
     CInstallerDlg dialog(nullptr);
     for (const ColourCountCase& c : colourCountCases) {
-        GdiSetBitmapResourceForTesting(IDB_LOGO, MakePackedDib(c.spec));
+        GdiSetBitmapResourceForTesting(IDB_LOGO, MakePackedDib(c.layout));
         CBitmap bitmap;
         CPalette palette;
         ASSERT_TRUE(dialog.LoadBitmapWithPalette(IDB_LOGO, bitmap, palette)) << c.name;

@@ -48,8 +48,8 @@ TEST_P(InstallEndToEnd, ExtractsEveryVolumeIntoTheTypedDestination) {
     options.volumeDataSize = 60000;
     std::vector<std::string> volumes = RarArchiveWriter(options).write(
         (folder.Path() / "release.rar").string(),
-        {RarEntrySpec::directory("docs"), RarEntrySpec::file("docs/readme.txt", "Read me.\n"),
-         RarEntrySpec::file("data/big.bin", big)});
+        {RarWriterEntry::directory("docs"), RarWriterEntry::file("docs/readme.txt", "Read me.\n"),
+         RarWriterEntry::file("data/big.bin", big)});
     ASSERT_GE(volumes.size(), 3u);
     ASSERT_EQ(std::filesystem::path(volumes[0]).filename(), set.firstVolume);
     folder.Write("Install.ini",

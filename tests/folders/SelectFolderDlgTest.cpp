@@ -136,7 +136,7 @@ TEST_F(SelectFolder, SetFolderChoosesWhereInstallExtracts) {
     WorkingDirectory release;
     RarArchiveWriter(RarArchiveOptions{})
         .write((release.Path() / "release.rar").string(),
-               {RarEntrySpec::file("docs/readme.txt", "Read me.\n")});
+               {RarWriterEntry::file("docs/readme.txt", "Read me.\n")});
     release.Write("Install.ini", "[Config]\nArchiveFirstFile=release.rar\n");
     const std::string games = home.Path("games");
     script.OnDialog([&](CDialog& install) {

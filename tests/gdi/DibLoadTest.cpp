@@ -23,7 +23,7 @@ protected:
 
 struct LoadCase {
     const char* name;
-    PackedDibSpec spec;
+    PackedDibLayout layout;
     int trimBytes; // cut from the end of the packed bitmap
     bool loads;
 };
@@ -49,7 +49,7 @@ const LoadCase loadCases[] = {
 
 TEST_F(DibLoadTest, LoadsCompleteUncompressedBitmapsOnly) {
     for (const LoadCase& c : loadCases) {
-        std::vector<unsigned char> bytes = MakePackedDib(c.spec);
+        std::vector<unsigned char> bytes = MakePackedDib(c.layout);
         bytes.resize(bytes.size() - static_cast<std::size_t>(c.trimBytes));
         HANDLE bitmap = LoadTestBitmap(bytes);
         EXPECT_EQ(bitmap != nullptr, c.loads) << c.name;

@@ -2,22 +2,22 @@
 
 #include <cstring>
 
-std::vector<unsigned char> MakePackedDib(const PackedDibSpec& spec, unsigned char fill) {
-    int stride = (spec.width * spec.bitCount + 31) / 32 * 4;
-    int rows = spec.height < 0 ? -spec.height : spec.height;
+std::vector<unsigned char> MakePackedDib(const PackedDibLayout& layout, unsigned char fill) {
+    int stride = (layout.width * layout.bitCount + 31) / 32 * 4;
+    int rows = layout.height < 0 ? -layout.height : layout.height;
     BITMAPINFOHEADER header{};
     header.biSize = sizeof header;
-    header.biWidth = spec.width;
-    header.biHeight = spec.height;
+    header.biWidth = layout.width;
+    header.biHeight = layout.height;
     header.biPlanes = 1;
-    header.biBitCount = spec.bitCount;
-    header.biCompression = spec.compression;
+    header.biBitCount = layout.bitCount;
+    header.biCompression = layout.compression;
     header.biSizeImage = static_cast<DWORD>(stride * rows);
-    header.biClrUsed = spec.colourCount;
+    header.biClrUsed = layout.colourCount;
 
     std::vector<unsigned char> bytes(sizeof header);
     std::memcpy(bytes.data(), &header, sizeof header);
-    for (DWORD i = 0; i < spec.tableEntries; ++i) {
+    for (DWORD i = 0; i < layout.tableEntries; ++i) {
         RGBQUAD colour = TestTableColour(i);
         bytes.insert(bytes.end(), {colour.rgbBlue, colour.rgbGreen, colour.rgbRed, 0x5A});
     }

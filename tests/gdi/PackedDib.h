@@ -6,7 +6,7 @@
 
 #include <vector>
 
-struct PackedDibSpec {
+struct PackedDibLayout {
     int width = 4;
     int height = 2; // positive: rows stored bottom-up
     WORD bitCount = 8;
@@ -16,5 +16,5 @@ struct PackedDibSpec {
 };
 
 // Colour-table entry i is (red i, green 255 - i, blue i / 2); every pixel byte is `fill`.
-std::vector<unsigned char> MakePackedDib(const PackedDibSpec& spec, unsigned char fill = 0);
+std::vector<unsigned char> MakePackedDib(const PackedDibLayout& layout, unsigned char fill = 0);
 RGBQUAD TestTableColour(unsigned index);

@@ -41,7 +41,7 @@ RarArchiveOptions formatOptions(RarArchiveOptions::Format format) {
 
 class UnrarExtraction : public ::testing::TestWithParam<RarArchiveOptions::Format> {
 protected:
-    std::string archive(const std::vector<RarEntrySpec>& entries) {
+    std::string archive(const std::vector<RarWriterEntry>& entries) {
         return RarArchiveWriter(formatOptions(GetParam()))
             .write(m_folder / "test.rar", entries)
             .front();
@@ -53,8 +53,8 @@ protected:
 };
 
 TEST_P(UnrarExtraction, ListFillsTheHeaderRecordAndWritesNothing) {
-    RarEntrySpec file = RarEntrySpec::file("docs/readme.txt", "hello", 0640);
-    const std::string path = archive({RarEntrySpec::directory("docs"), file});
+    RarWriterEntry file = RarWriterEntry::file("docs/readme.txt", "hello", 0640);
+    const std::string path = archive({RarWriterEntry::directory("docs"), file});
     std::string name = path;
     RAROpenArchiveData open{};
     open.ArcName = name.data();
@@ -90,12 +90,12 @@ TEST_P(UnrarExtraction, ListFillsTheHeaderRecordAndWritesNothing) {
 }
 
 TEST_P(UnrarExtraction, ExtractRestoresContentTimesAndPermissionBitsButNoSpecialBits) {
-    RarEntrySpec tool = RarEntrySpec::file("bin/tool", "#!/bin/sh\n", 06755);
-    RarEntrySpec folder = RarEntrySpec::directory("shared", 01777);
+    RarWriterEntry tool = RarWriterEntry::file("bin/tool", "#!/bin/sh\n", 06755);
+    RarWriterEntry folder = RarWriterEntry::directory("shared", 01777);
     folder.modificationTime = 1'500'000'000;
-    const auto pass = library().runPass(archive({RarEntrySpec::directory("bin"), tool, folder,
-                                                 RarEntrySpec::file("shared/note.txt", "n", 0600),
-                                                 RarEntrySpec::file("empty", "")}),
+    const auto pass = library().runPass(archive({RarWriterEntry::directory("bin"), tool, folder,
+                                                 RarWriterEntry::file("shared/note.txt", "n", 0600),
+                                                 RarWriterEntry::file("empty", "")}),
                                         RAR_OM_EXTRACT, RAR_EXTRACT, destination());
     ASSERT_EQ(pass.openResult, ERAR_SUCCESS);
     ASSERT_EQ(pass.entries.size(), 5U);
@@ -120,7 +120,7 @@ TEST_P(UnrarExtraction, ExtractRestoresContentTimesAndPermissionBitsButNoSpecial
 TEST_P(UnrarExtraction, ExtractOverwritesAnExistingFileAndLeavesNoTemporaryFiles) {
     fs::create_directories(destination());
     std::ofstream(destination() + "/a.txt") << "an older and much longer content";
-    const auto pass = library().runPass(archive({RarEntrySpec::file("a.txt", "new")}),
+    const auto pass = library().runPass(archive({RarWriterEntry::file("a.txt", "new")}),
                                         RAR_OM_EXTRACT, RAR_EXTRACT, destination());
     ASSERT_EQ(pass.entries.size(), 1U);
     EXPECT_EQ(pass.entries[0].processResult, ERAR_SUCCESS);
@@ -130,15 +130,15 @@ TEST_P(UnrarExtraction, ExtractOverwritesAnExistingFileAndLeavesNoTemporaryFiles
 
 TEST_P(UnrarExtraction, MissingDestinationIsCreatedWithItsParents) {
     const std::string deep = m_folder / "one/two/three";
-    const auto pass = library().runPass(archive({RarEntrySpec::file("a.txt", "x")}), RAR_OM_EXTRACT,
-                                        RAR_EXTRACT, deep);
+    const auto pass = library().runPass(archive({RarWriterEntry::file("a.txt", "x")}),
+                                        RAR_OM_EXTRACT, RAR_EXTRACT, deep);
     ASSERT_EQ(pass.entries.size(), 1U);
     EXPECT_EQ(pass.entries[0].processResult, ERAR_SUCCESS);
     EXPECT_EQ(readText(deep + "/a.txt"), "x");
 }
 
 TEST_P(UnrarExtraction, EmptyDestinationIsTheCurrentDirectory) {
-    const std::string path = archive({RarEntrySpec::file("here.txt", "x")});
+    const std::string path = archive({RarWriterEntry::file("here.txt", "x")});
     const fs::path previous = fs::current_path();
     fs::create_directories(destination());
     fs::current_path(destination());
@@ -150,9 +150,9 @@ TEST_P(UnrarExtraction, EmptyDestinationIsTheCurrentDirectory) {
 }
 
 TEST_P(UnrarExtraction, SkipAndTestWriteNothing) {
-    RarEntrySpec bad = RarEntrySpec::file("bad.txt", "payload");
+    RarWriterEntry bad = RarWriterEntry::file("bad.txt", "payload");
     bad.wrongCrc = true;
-    const std::string path = archive({RarEntrySpec::file("a.txt", "x"), bad});
+    const std::string path = archive({RarWriterEntry::file("a.txt", "x"), bad});
     const auto skipped = library().runPass(path, RAR_OM_EXTRACT, RAR_SKIP, destination());
     ASSERT_EQ(skipped.entries.size(), 2U);
     EXPECT_EQ(skipped.entries[0].processResult, ERAR_SUCCESS);
@@ -164,9 +164,31 @@ TEST_P(UnrarExtraction, SkipAndTestWriteNothing) {
     EXPECT_FALSE(fs::exists(destination()));
 }
 
+// A caller may read the next header without processing the current entry; the entry it then
+// extracts gets its own data, not the passed-over one's.
+TEST_P(UnrarExtraction, EntryPassedOverWithoutProcessingLendsNoData) {
+    const std::string path = archive(
+        {RarWriterEntry::file("first.txt", "first"), RarWriterEntry::file("second.txt", "2")});
+    UnrarLibrary& unrar = library();
+    std::string name = path;
+    RAROpenArchiveData open{};
+    open.ArcName = name.data();
+    open.OpenMode = RAR_OM_EXTRACT;
+    HANDLE handle = unrar.openArchive(&open);
+    ASSERT_NE(handle, nullptr);
+    RARHeaderData header{};
+    ASSERT_EQ(unrar.readHeader(handle, &header), ERAR_SUCCESS);
+    ASSERT_EQ(unrar.readHeader(handle, &header), ERAR_SUCCESS);
+    std::string folder = destination();
+    EXPECT_EQ(unrar.processFile(handle, RAR_EXTRACT, folder.data(), nullptr), ERAR_SUCCESS);
+    EXPECT_EQ(unrar.closeArchive(handle), ERAR_SUCCESS);
+    EXPECT_EQ(readText(fs::path(destination()) / "second.txt"), "2");
+    EXPECT_FALSE(fs::exists(fs::path(destination()) / "first.txt"));
+}
+
 TEST_P(UnrarExtraction, UnicodeNamesArriveAsUtf8) {
     const std::string name = "r\xC3\xA9sum\xC3\xA9/\xE6\x97\xA5\xE6\x9C\xAC.txt";
-    const auto pass = library().runPass(archive({RarEntrySpec::file(name, "x")}), RAR_OM_EXTRACT,
+    const auto pass = library().runPass(archive({RarWriterEntry::file(name, "x")}), RAR_OM_EXTRACT,
                                         RAR_EXTRACT, destination());
     ASSERT_EQ(pass.entries.size(), 1U);
     EXPECT_EQ(pass.entries[0].fileName, name);
@@ -177,7 +199,7 @@ TEST_P(UnrarExtraction, UnicodeNamesArriveAsUtf8) {
 TEST_P(UnrarExtraction, LongNamesAreCutWithoutSplittingACharacter) {
     std::string name(257, 'a');
     name += "\xC3\xA9\xC3\xA9"; // bytes 258 to 261: the cut falls inside the second character
-    const auto pass = library().runPass(archive({RarEntrySpec::file(name, "x")}), RAR_OM_LIST,
+    const auto pass = library().runPass(archive({RarWriterEntry::file(name, "x")}), RAR_OM_LIST,
                                         RAR_EXTRACT, destination());
     ASSERT_EQ(pass.entries.size(), 1U);
     EXPECT_EQ(pass.entries[0].fileName, name.substr(0, 259));
@@ -185,7 +207,7 @@ TEST_P(UnrarExtraction, LongNamesAreCutWithoutSplittingACharacter) {
 
 struct EntryFailureCase {
     const char* label;
-    RarEntrySpec entry;
+    RarWriterEntry entry;
     int expected;
 };
 
@@ -201,7 +223,7 @@ TEST_P(UnrarEntryFailure, FailsTheEntryOnlyAndWritesNothingForIt) {
     TemporaryFolder folder;
     const std::string path =
         RarArchiveWriter(formatOptions(format))
-            .write(folder / "t.rar", {failure.entry, RarEntrySpec::file("after.txt", "ok")})
+            .write(folder / "t.rar", {failure.entry, RarWriterEntry::file("after.txt", "ok")})
             .front();
     const auto pass =
         UnrarLibrary::instance().runPass(path, RAR_OM_EXTRACT, RAR_EXTRACT, folder / "out");
@@ -216,25 +238,25 @@ TEST_P(UnrarEntryFailure, FailsTheEntryOnlyAndWritesNothingForIt) {
 }
 
 EntryFailureCase crcCase() {
-    RarEntrySpec entry = RarEntrySpec::file("damaged.txt", "some payload");
+    RarWriterEntry entry = RarWriterEntry::file("damaged.txt", "some payload");
     entry.wrongCrc = true;
     return {"WrongCrc", entry, ERAR_BAD_DATA};
 }
 
 EntryFailureCase encryptedCase() {
-    RarEntrySpec entry = RarEntrySpec::file("secret.txt", "0123456789abcdef");
+    RarWriterEntry entry = RarWriterEntry::file("secret.txt", "0123456789abcdef");
     entry.markedEncrypted = true;
     return {"Encrypted", entry, ERAR_MISSING_PASSWORD};
 }
 
 EntryFailureCase oldCompressionCase() {
-    RarEntrySpec entry = RarEntrySpec::file("old.txt", "packed by RAR 2.0");
+    RarWriterEntry entry = RarWriterEntry::file("old.txt", "packed by RAR 2.0");
     entry.oldCompression = true;
     return {"OldCompression", entry, ERAR_UNKNOWN_FORMAT};
 }
 
 EntryFailureCase longNameCase() {
-    return {"NameTooLong", RarEntrySpec::file(std::string(300, 'n'), "x"), ERAR_ECREATE};
+    return {"NameTooLong", RarWriterEntry::file(std::string(300, 'n'), "x"), ERAR_ECREATE};
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -250,15 +272,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_P(UnrarExtraction, DestinationThatCannotBeCreatedIsACreateError) {
     std::ofstream(m_folder / "plain-file") << "x";
-    const auto pass = library().runPass(archive({RarEntrySpec::file("a.txt", "x")}), RAR_OM_EXTRACT,
-                                        RAR_EXTRACT, m_folder / "plain-file/out");
+    const auto pass = library().runPass(archive({RarWriterEntry::file("a.txt", "x")}),
+                                        RAR_OM_EXTRACT, RAR_EXTRACT, m_folder / "plain-file/out");
     ASSERT_EQ(pass.entries.size(), 1U);
     EXPECT_EQ(pass.entries[0].processResult, ERAR_ECREATE);
 }
 
 TEST_P(UnrarExtraction, FileOverTheSizeLimitIsAWriteErrorAndIsNotKept) {
-    const std::string path = archive({RarEntrySpec::file("big.bin", std::string(64 * 1024, 'b')),
-                                      RarEntrySpec::file("small.txt", "s")});
+    const std::string path = archive({RarWriterEntry::file("big.bin", std::string(64 * 1024, 'b')),
+                                      RarWriterEntry::file("small.txt", "s")});
     rlimit saved{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
     rlimit limited = saved;

@@ -67,7 +67,7 @@ TEST_P(UnrarOpen, ReportsTheResultInTheRecordAndGivesNoHandleOnFailure) {
 }
 
 std::string validArchive(const TemporaryFolder& folder) {
-    RarArchiveWriter({}).write(folder / "ok.rar", {RarEntrySpec::file("a.txt", "alpha")});
+    RarArchiveWriter({}).write(folder / "ok.rar", {RarWriterEntry::file("a.txt", "alpha")});
     return folder / "ok.rar";
 }
 

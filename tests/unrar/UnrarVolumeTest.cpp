@@ -39,10 +39,10 @@ protected:
         options.naming = GetParam().naming;
         options.partDigits = GetParam().digits;
         options.volumeDataSize = 1000;
-        return RarArchiveWriter(options).write(m_folder / "set.rar",
-                                               {RarEntrySpec::file("a.bin", volumeData('a', 2500)),
-                                                RarEntrySpec::file("b.bin", volumeData('b', 500)),
-                                                RarEntrySpec::file("c.bin", volumeData('c', 100))});
+        return RarArchiveWriter(options).write(
+            m_folder / "set.rar", {RarWriterEntry::file("a.bin", volumeData('a', 2500)),
+                                   RarWriterEntry::file("b.bin", volumeData('b', 500)),
+                                   RarWriterEntry::file("c.bin", volumeData('c', 100))});
     }
 
     TemporaryFolder m_folder;
@@ -114,8 +114,8 @@ TEST(UnrarVolumeSet, NextVolumeWhoseHeaderIsMissingEndsThePassWithAnOpenError) {
     RarArchiveOptions options;
     options.volumeDataSize = 100;
     const auto volumes = RarArchiveWriter(options).write(
-        folder / "set.rar", {RarEntrySpec::file("a.bin", std::string(100, 'a')),
-                             RarEntrySpec::file("b.bin", std::string(100, 'b'))});
+        folder / "set.rar", {RarWriterEntry::file("a.bin", std::string(100, 'a')),
+                             RarWriterEntry::file("b.bin", std::string(100, 'b'))});
     ASSERT_EQ(volumes.size(), 2U);
     fs::remove(volumes[1]);
     const auto pass = UnrarLibrary::instance().runPass(volumes[0], RAR_OM_EXTRACT, RAR_EXTRACT,
@@ -129,8 +129,8 @@ TEST(UnrarVolumeSet, NextVolumeWhoseHeaderIsMissingEndsThePassWithAnOpenError) {
 
 TEST(UnrarVolumeSet, SingleArchiveIgnoresFilesNamedLikeVolumes) {
     TemporaryFolder folder;
-    RarArchiveWriter({}).write(folder / "one.rar", {RarEntrySpec::file("a.txt", "a")});
-    RarArchiveWriter({}).write(folder / "one.r00", {RarEntrySpec::file("stray.txt", "s")});
+    RarArchiveWriter({}).write(folder / "one.rar", {RarWriterEntry::file("a.txt", "a")});
+    RarArchiveWriter({}).write(folder / "one.r00", {RarWriterEntry::file("stray.txt", "s")});
     const auto pass = UnrarLibrary::instance().runPass(folder / "one.rar", RAR_OM_LIST, RAR_EXTRACT,
                                                        folder / "out");
     ASSERT_EQ(pass.entries.size(), 1U);
@@ -145,8 +145,8 @@ TEST(UnrarVolumeSet, SelfExtractingStubIsSkipped) {
     // libarchive looks for the archive in blocks, so it needs a few kilobytes after the stub.
     const auto path =
         RarArchiveWriter(options)
-            .write(folder / "setup.exe", {RarEntrySpec::file("a.txt", "inside"),
-                                          RarEntrySpec::file("b.bin", std::string(16384, 'b'))})
+            .write(folder / "setup.exe", {RarWriterEntry::file("a.txt", "inside"),
+                                          RarWriterEntry::file("b.bin", std::string(16384, 'b'))})
             .front();
     const auto pass =
         UnrarLibrary::instance().runPass(path, RAR_OM_EXTRACT, RAR_EXTRACT, folder / "out");

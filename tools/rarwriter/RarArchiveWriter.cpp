@@ -47,11 +47,11 @@ std::uint32_t dosTime(std::int64_t unixTime) {
            (static_cast<std::uint32_t>(local.tm_sec) / 2);
 }
 
-unsigned typeBits(RarEntrySpec::Kind kind) {
+unsigned typeBits(RarWriterEntry::Kind kind) {
     switch (kind) {
-    case RarEntrySpec::Kind::Directory:
+    case RarWriterEntry::Kind::Directory:
         return 0040000;
-    case RarEntrySpec::Kind::SymbolicLink:
+    case RarWriterEntry::Kind::SymbolicLink:
         return 0120000;
     default:
         return 0100000;
@@ -113,7 +113,7 @@ std::string RarArchiveWriter::volumeName(const std::string& path, std::size_t in
            static_cast<char>('0' + digits % 10);
 }
 
-std::uint64_t RarArchiveWriter::dataSize(const RarEntrySpec& entry) {
+std::uint64_t RarArchiveWriter::dataSize(const RarWriterEntry& entry) {
     if (!entry.sourcePath.empty()) {
         std::ifstream in(entry.sourcePath, std::ios::binary | std::ios::ate);
         if (!in) {
@@ -124,7 +124,7 @@ std::uint64_t RarArchiveWriter::dataSize(const RarEntrySpec& entry) {
     return entry.data.size();
 }
 
-void RarArchiveWriter::forEachChunk(const RarEntrySpec& entry, std::uint64_t offset,
+void RarArchiveWriter::forEachChunk(const RarWriterEntry& entry, std::uint64_t offset,
                                     std::uint64_t size,
                                     const std::function<void(const char*, std::size_t)>& consume) {
     if (entry.sourcePath.empty()) {
@@ -144,7 +144,7 @@ void RarArchiveWriter::forEachChunk(const RarEntrySpec& entry, std::uint64_t off
     }
 }
 
-std::uint32_t RarArchiveWriter::crcOf(const RarEntrySpec& entry, std::uint64_t offset,
+std::uint32_t RarArchiveWriter::crcOf(const RarWriterEntry& entry, std::uint64_t offset,
                                       std::uint64_t size) {
     uLong crc = ::crc32(0L, Z_NULL, 0);
     forEachChunk(entry, offset, size, [&](const char* data, std::size_t length) {
@@ -161,13 +161,13 @@ std::uint32_t RarArchiveWriter::partCrc(const Part& part) const {
 }
 
 std::vector<std::string> RarArchiveWriter::write(const std::string& path,
-                                                 const std::vector<RarEntrySpec>& entries) {
+                                                 const std::vector<RarWriterEntry>& entries) {
     const bool isVolumeSet = m_options.volumeDataSize > 0;
     std::vector<std::vector<Part>> volumes(1);
     std::uint64_t used = 0;
     for (const auto& entry : entries) {
-        const bool carriesData = entry.kind == RarEntrySpec::Kind::File ||
-                                 (entry.kind == RarEntrySpec::Kind::SymbolicLink &&
+        const bool carriesData = entry.kind == RarWriterEntry::Kind::File ||
+                                 (entry.kind == RarWriterEntry::Kind::SymbolicLink &&
                                   m_options.format == RarArchiveOptions::Format::Rar4);
         const std::uint64_t size = carriesData ? dataSize(entry) : 0;
         if (!isVolumeSet || size == 0) {
@@ -261,25 +261,25 @@ std::string RarArchiveWriter::fileHeader(const Part& part) const {
 }
 
 std::string RarArchiveWriter::rar4FileHeader(const Part& part) const {
-    const RarEntrySpec& entry = *part.entry;
-    if (entry.kind == RarEntrySpec::Kind::HardLink) {
+    const RarWriterEntry& entry = *part.entry;
+    if (entry.kind == RarWriterEntry::Kind::HardLink) {
         throw std::runtime_error("RAR 4 archives cannot hold hard links");
     }
     const std::uint64_t unpackedSize =
-        entry.kind == RarEntrySpec::Kind::Directory ? 0 : dataSize(entry);
+        entry.kind == RarWriterEntry::Kind::Directory ? 0 : dataSize(entry);
     const bool large = unpackedSize > 0xFFFFFFFFULL || part.size > 0xFFFFFFFFULL;
     unsigned flags = 0x8000;
     flags |= part.continuedFromPrevious ? 0x01 : 0;
     flags |= part.continuesInNext ? 0x02 : 0;
     flags |= entry.markedEncrypted ? 0x04 : 0;
-    flags |= entry.kind == RarEntrySpec::Kind::Directory ? 0xE0 : 0;
+    flags |= entry.kind == RarWriterEntry::Kind::Directory ? 0xE0 : 0;
     flags |= large ? 0x100 : 0;
     flags |= isAscii(entry.name) ? 0 : 0x200; // a Unicode name without the compact form: UTF-8
     std::string header = rar4BlockStart(0x74, flags);
     put32(header, static_cast<std::uint32_t>(part.size));
     put32(header, static_cast<std::uint32_t>(unpackedSize));
     header += static_cast<char>(3); // Unix
-    put32(header, entry.kind == RarEntrySpec::Kind::Directory ? 0 : partCrc(part));
+    put32(header, entry.kind == RarWriterEntry::Kind::Directory ? 0 : partCrc(part));
     put32(header, dosTime(entry.modificationTime));
     header += static_cast<char>(entry.oldCompression ? 20 : 29);
     header += static_cast<char>(entry.oldCompression ? 0x33 : 0x30);
@@ -294,13 +294,13 @@ std::string RarArchiveWriter::rar4FileHeader(const Part& part) const {
 }
 
 std::string RarArchiveWriter::rar5FileHeader(const Part& part) const {
-    const RarEntrySpec& entry = *part.entry;
+    const RarWriterEntry& entry = *part.entry;
     std::string extra;
-    if (entry.kind == RarEntrySpec::Kind::SymbolicLink ||
-        entry.kind == RarEntrySpec::Kind::HardLink) {
+    if (entry.kind == RarWriterEntry::Kind::SymbolicLink ||
+        entry.kind == RarWriterEntry::Kind::HardLink) {
         std::string record;
         putVint(record, 5); // file system redirection
-        putVint(record, entry.kind == RarEntrySpec::Kind::SymbolicLink ? 1 : 4);
+        putVint(record, entry.kind == RarWriterEntry::Kind::SymbolicLink ? 1 : 4);
         putVint(record, 0);
         putVint(record, entry.data.size());
         record += entry.data;
@@ -317,7 +317,7 @@ std::string RarArchiveWriter::rar5FileHeader(const Part& part) const {
         putVint(extra, record.size());
         extra += record;
     }
-    const bool isFile = entry.kind == RarEntrySpec::Kind::File;
+    const bool isFile = entry.kind == RarWriterEntry::Kind::File;
     unsigned headerFlags = extra.empty() ? 0 : 0x01;
     headerFlags |= 0x02; // data size, present even when zero as RAR itself writes it
     headerFlags |= part.continuedFromPrevious ? 0x08 : 0;
@@ -330,7 +330,7 @@ std::string RarArchiveWriter::rar5FileHeader(const Part& part) const {
     }
     putVint(body, part.size);
     putVint(body,
-            (entry.kind == RarEntrySpec::Kind::Directory ? 0x1 : 0) | 0x2 | (isFile ? 0x4 : 0));
+            (entry.kind == RarWriterEntry::Kind::Directory ? 0x1 : 0) | 0x2 | (isFile ? 0x4 : 0));
     putVint(body, isFile ? dataSize(entry) : 0);
     putVint(body, typeBits(entry.kind) | (entry.mode & 07777));
     put32(body, static_cast<std::uint32_t>(entry.modificationTime));

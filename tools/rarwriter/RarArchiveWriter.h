@@ -1,7 +1,7 @@
 #pragma once
 
 #include "RarArchiveOptions.h"
-#include "RarEntrySpec.h"
+#include "RarWriterEntry.h"
 
 #include <cstdint>
 #include <functional>
@@ -17,14 +17,14 @@ public:
     // Writes the archive whose first volume is `path` ("name.rar"; volumes are named from it)
     // and returns the paths of all volumes written. Throws std::runtime_error on I/O errors.
     std::vector<std::string> write(const std::string& path,
-                                   const std::vector<RarEntrySpec>& entries);
+                                   const std::vector<RarWriterEntry>& entries);
 
     // The name of volume `index` (0 is the first) of the set whose first volume would be `path`.
     std::string volumeName(const std::string& path, std::size_t index) const;
 
 private:
     struct Part {
-        const RarEntrySpec* entry;
+        const RarWriterEntry* entry;
         std::uint64_t offset; // of this part's data within the entry
         std::uint64_t size;
         bool continuedFromPrevious;
@@ -36,10 +36,11 @@ private:
     std::string endOfArchive(bool moreVolumes) const;
     std::string rar4FileHeader(const Part& part) const;
     std::string rar5FileHeader(const Part& part) const;
-    static std::uint64_t dataSize(const RarEntrySpec& entry);
-    static void forEachChunk(const RarEntrySpec& entry, std::uint64_t offset, std::uint64_t size,
+    static std::uint64_t dataSize(const RarWriterEntry& entry);
+    static void forEachChunk(const RarWriterEntry& entry, std::uint64_t offset, std::uint64_t size,
                              const std::function<void(const char*, std::size_t)>& consume);
-    static std::uint32_t crcOf(const RarEntrySpec& entry, std::uint64_t offset, std::uint64_t size);
+    static std::uint32_t crcOf(const RarWriterEntry& entry, std::uint64_t offset,
+                               std::uint64_t size);
     std::uint32_t partCrc(const Part& part) const;
 
     RarArchiveOptions m_options;

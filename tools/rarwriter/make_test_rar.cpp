@@ -17,8 +17,8 @@ int usage() {
     return 2;
 }
 
-std::vector<RarEntrySpec> entriesOf(const fs::path& folder) {
-    std::vector<RarEntrySpec> entries;
+std::vector<RarWriterEntry> entriesOf(const fs::path& folder) {
+    std::vector<RarWriterEntry> entries;
     std::vector<fs::path> paths;
     for (const auto& item : fs::recursive_directory_iterator(folder)) {
         paths.push_back(item.path());
@@ -30,13 +30,13 @@ std::vector<RarEntrySpec> entriesOf(const fs::path& folder) {
             continue;
         }
         const std::string name = path.lexically_relative(folder).generic_string();
-        RarEntrySpec entry;
+        RarWriterEntry entry;
         if (S_ISDIR(st.st_mode)) {
-            entry = RarEntrySpec::directory(name, st.st_mode & 07777);
+            entry = RarWriterEntry::directory(name, st.st_mode & 07777);
         } else if (S_ISLNK(st.st_mode)) {
-            entry = RarEntrySpec::link(name, fs::read_symlink(path).string());
+            entry = RarWriterEntry::link(name, fs::read_symlink(path).string());
         } else if (S_ISREG(st.st_mode)) {
-            entry = RarEntrySpec::file(name, {}, st.st_mode & 07777);
+            entry = RarWriterEntry::file(name, {}, st.st_mode & 07777);
             entry.sourcePath = path.string();
         } else {
             continue;

@@ -4,7 +4,7 @@
 #include <string>
 
 // One entry for the test-archive writer. Data is always stored, never compressed.
-struct RarEntrySpec {
+struct RarWriterEntry {
     enum class Kind { File, Directory, SymbolicLink, HardLink };
 
     std::string name; // written as given, so hostile names can be made on purpose
@@ -19,22 +19,23 @@ struct RarEntrySpec {
     bool markedEncrypted = false; // flagged as encrypted although the data is plain
     bool oldCompression = false;  // RAR 4 only: claims RAR 2.0 compression
 
-    static RarEntrySpec file(std::string name, std::string data, unsigned mode = 0644) {
-        RarEntrySpec entry;
+    static RarWriterEntry file(std::string name, std::string data, unsigned mode = 0644) {
+        RarWriterEntry entry;
         entry.name = std::move(name);
         entry.data = std::move(data);
         entry.mode = mode;
         return entry;
     }
-    static RarEntrySpec directory(std::string name, unsigned mode = 0755) {
-        RarEntrySpec entry;
+    static RarWriterEntry directory(std::string name, unsigned mode = 0755) {
+        RarWriterEntry entry;
         entry.name = std::move(name);
         entry.kind = Kind::Directory;
         entry.mode = mode;
         return entry;
     }
-    static RarEntrySpec link(std::string name, std::string target, Kind kind = Kind::SymbolicLink) {
-        RarEntrySpec entry;
+    static RarWriterEntry link(std::string name, std::string target,
+                               Kind kind = Kind::SymbolicLink) {
+        RarWriterEntry entry;
         entry.name = std::move(name);
         entry.kind = kind;
         entry.data = std::move(target);

@@ -29,8 +29,8 @@ std::string FindInPath(const std::string& program) {
 
 } // namespace
 
-bool DetachedLauncher::Launch(const std::string& program,
-                              const std::vector<std::string>& arguments) {
+bool DetachedLauncher::Launch(const std::string& program, const std::vector<std::string>& arguments,
+                              const std::string& directory) {
     const std::string executable = FindInPath(program);
     if (executable.empty()) {
         return false;
@@ -52,6 +52,9 @@ bool DetachedLauncher::Launch(const std::string& program,
         const pid_t launched = fork();
         if (launched == 0) {
             setsid();
+            if (!directory.empty() && chdir(directory.c_str()) != 0) {
+                _exit(127);
+            }
             execve(executable.c_str(), argv.data(), environ);
             _exit(127);
         }
