@@ -184,6 +184,15 @@ int RarHeaderWalker::readArchiveHeader() {
     return ERAR_SUCCESS;
 }
 
+int RarHeaderWalker::leaveVolume(bool moreVolumes) {
+    if (!moreVolumes) {
+        m_ended = true;
+        return ERAR_END_ARCHIVE;
+    }
+    const int result = openVolume(m_volume + 1, false);
+    return result == ERAR_SUCCESS ? result : fail(result);
+}
+
 int RarHeaderWalker::next(RarEntry& entry) {
     if (m_ended) {
         return ERAR_END_ARCHIVE;
@@ -193,15 +202,11 @@ int RarHeaderWalker::next(RarEntry& entry) {
         const ReadStatus status = readBlock(block);
         if (status == EndOfVolume) {
             // Volumes written before end-of-archive blocks existed simply stop.
-            if (m_isVolumeSet && m_volume + 1 < m_volumes.size()) {
-                const int result = openVolume(m_volume + 1, false);
-                if (result != ERAR_SUCCESS) {
-                    return fail(result);
-                }
-                continue;
+            const int result = leaveVolume(m_isVolumeSet && m_volume + 1 < m_volumes.size());
+            if (result != ERAR_SUCCESS) {
+                return result;
             }
-            m_ended = true;
-            return ERAR_END_ARCHIVE;
+            continue;
         }
         if (status != BlockRead) {
             return fail(m_isVolumeSet && status == Truncated ? ERAR_EOPEN : ERAR_BAD_DATA);
@@ -209,15 +214,10 @@ int RarHeaderWalker::next(RarEntry& entry) {
         m_position = block.end;
         switch (block.kind) {
         case BlockKind::EndOfArchive:
-            if (block.moreVolumes) {
-                const int result = openVolume(m_volume + 1, false);
-                if (result != ERAR_SUCCESS) {
-                    return fail(result);
-                }
-                continue;
+            if (const int result = leaveVolume(block.moreVolumes); result != ERAR_SUCCESS) {
+                return result;
             }
-            m_ended = true;
-            return ERAR_END_ARCHIVE;
+            continue;
         case BlockKind::Encryption:
             return fail(ERAR_MISSING_PASSWORD);
         case BlockKind::ArchiveHeader:

@@ -51,6 +51,9 @@ private:
     bool readAt(std::uint64_t offset, void* buffer, std::size_t size);
     int followContinuation(RarEntry& entry);
     int fail(int code);
+    // At the end of a volume: goes on in the next one when there is more (ERAR_SUCCESS), else
+    // ends the archive (ERAR_END_ARCHIVE), or fails to open the next volume.
+    int leaveVolume(bool moreVolumes);
 
     std::vector<std::string> m_volumes;
     Format m_format = Format::Rar4;
