@@ -92,6 +92,9 @@ private:
         WatchRun(install);
         std::printf("Install\n");
         Automation::Click(install, IDC_INSTALL);
+        if (!m_runWatched) {
+            std::printf("  (the run ended before the window next painted: no picture of it)\n");
+        }
         if (install.IsRunning()) {
             Screenshot(install.GetSafeHwnd(), "07-install-after.png");
             ++m_failures;
@@ -150,7 +153,7 @@ private:
         return nullptr;
     }
 
-    // Waits for the extraction pass, when the bar has started to move, and takes a screenshot.
+    // Waits for the extraction pass, once the bar has moved, and takes a screenshot.
     void WatchRun(CDialog& install) {
         Automation::Later(0, [this, &install] {
             std::string entry = install.GetDlgItemText(IDC_STATUS_ENTRY).str();
@@ -161,13 +164,14 @@ private:
             int lower = 0;
             int upper = 0;
             progress->GetRange(lower, upper);
-            if (entry.empty() || progress->GetPos() <= lower + (upper - lower) / 4) {
+            if (entry.empty() || progress->GetPos() <= lower) {
                 WatchRun(install);
                 return;
             }
             std::printf("  during the run: %s | %s\n",
                         install.GetDlgItemText(IDC_STATUS_ARCHIVE).GetString(), entry.c_str());
             Screenshot(install.GetSafeHwnd(), "06-install-running.png");
+            m_runWatched = true;
         });
     }
 
@@ -181,6 +185,7 @@ private:
     std::filesystem::path m_output;
     int m_boxes = 7;
     CDialog* m_install = nullptr;
+    bool m_runWatched = false;
     AutomationScript m_script;
     int m_failures = 0;
 };
