@@ -85,8 +85,8 @@ void AfxBeforeNextPaint(QObject* context, std::function<void()> update) {
 
 void AfxPumpPaintMessages() {
     // Asked for at every status change, so the clock read must be cheap: the coarse clock's few
-    // milliseconds of resolution are plenty for a paint rate of 25 a second.
-    constexpr std::int64_t kIntervalNs = 40'000'000;
+    // milliseconds of resolution are plenty for a paint rate of 20 a second.
+    constexpr std::int64_t kIntervalNs = 50'000'000;
     static std::int64_t lastPump = 0;
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
