@@ -9,10 +9,10 @@ content=$(mktemp -d)
 trap 'rm -rf "$content"' EXIT
 cp -a release-content/. "$content"
 mkdir -p "$content/data/tiles"
-for i in $(seq -w 1 600); do
+for i in $(seq -w 1 2400); do
     printf 'PLOVRIN demo tile %s\n%s\n' "$i" "$(printf '%0.s#' $(seq 1 $((10#$i % 60 + 20))))" \
         >"$content/data/tiles/tile$i.txt"
 done
 rm -f release/demo.part*.rar
-"$writer" --rar5 --volume-size 50000 release/demo.rar "$content"
+"$writer" --rar5 --volume-size 110000 release/demo.rar "$content"
 ls -l release/demo.part*.rar
