@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Packs the example release's RAR volumes (release/demo.partN.rar) with the project's test-archive
-# writer: release-content/ plus a folder of small generated tiles, so that an installation runs
-# long enough to be watched. Run after changing the content.
+# Packs the example release's RAR volumes in the old naming style (release/demo.rar, demo.r00,
+# demo.r01) with the project's test-archive writer: release-content/ plus a folder of small
+# generated tiles, so that an installation runs long enough to be watched. Run after changing
+# the content.
 set -euo pipefail
 cd "$(dirname "$0")"
 writer=$(realpath "${1:-../build/bin/make-test-rar}")
@@ -13,6 +14,6 @@ for i in $(seq -w 1 2400); do
     printf 'PLOVRIN demo tile %s\n%s\n' "$i" "$(printf '%0.s#' $(seq 1 $((10#$i % 60 + 20))))" \
         >"$content/data/tiles/tile$i.txt"
 done
-rm -f release/demo.part*.rar
-"$writer" --rar5 --volume-size 110000 release/demo.rar "$content"
-ls -l release/demo.part*.rar
+rm -f release/demo.rar release/demo.r[0-9][0-9]
+"$writer" --rar5 --old-style-names --volume-size 110000 release/demo.rar "$content"
+ls -l release/demo.r*
