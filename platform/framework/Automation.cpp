@@ -48,29 +48,10 @@ void Automation::TypeText(CWnd& dialog, int controlId, const char* text) {
 void Automation::PressKey(CWnd& window, Key key) {
     QWidget* widget = WidgetFromHandle(window.GetSafeHwnd());
     QWidget* target = widget->focusWidget() ? widget->focusWidget() : widget;
-    int code = Qt::Key_unknown;
-    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
-    switch (key) {
-    case Key::Enter:
-        code = Qt::Key_Return;
-        break;
-    case Key::Escape:
-        code = Qt::Key_Escape;
-        break;
-    case Key::Tab:
-        code = Qt::Key_Tab;
-        break;
-    case Key::AltSpace:
-        code = Qt::Key_Space;
-        modifiers = Qt::AltModifier;
-        break;
-    case Key::F1:
-        code = Qt::Key_F1;
-        break;
-    }
-    QKeyEvent press(QEvent::KeyPress, code, modifiers);
+    int code = key == Key::Enter ? Qt::Key_Return : Qt::Key_Escape;
+    QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier);
     QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, code, modifiers);
+    QKeyEvent release(QEvent::KeyRelease, code, Qt::NoModifier);
     QApplication::sendEvent(target, &release);
 }
 

@@ -41,7 +41,7 @@ AutomationListener* AfxGetAutomationListener();
 
 // What a user does, done to real widgets.
 namespace Automation {
-enum class Key { Enter, Escape, Tab, AltSpace, F1 };
+enum class Key { Enter, Escape };
 
 void Click(CWnd& dialog, int controlId);
 void TypeText(CWnd& dialog, int controlId, const char* text);

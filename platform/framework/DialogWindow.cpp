@@ -113,7 +113,7 @@ void DialogWindow::FocusFirstTabStop() {
 }
 
 void DialogWindow::RunModalLoop() {
-    if (m_quit) {
+    if (!m_dialog.IsRunning()) {
         return;
     }
     QEventLoop loop;
@@ -123,7 +123,6 @@ void DialogWindow::RunModalLoop() {
 }
 
 void DialogWindow::QuitModalLoop() {
-    m_quit = true;
     if (m_loop) {
         m_loop->exit();
     }

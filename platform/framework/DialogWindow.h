@@ -28,7 +28,7 @@ public:
     CMenu* SystemMenu(bool revert);
     void ShowSystemMenu(QPoint globalPos);
     void FocusFirstTabStop();
-    // Runs until Quit; returns at once if Quit came first.
+    // Runs until the dialog ends; returns at once if it has ended already.
     void RunModalLoop();
     void QuitModalLoop();
     // Announces the controls' end and lets go of everything attached to them.
@@ -56,6 +56,5 @@ private:
     std::map<QWidget*, std::unique_ptr<CWnd>> m_wrappers;
     std::unique_ptr<CMenu> m_systemMenu;
     QEventLoop* m_loop = nullptr;
-    bool m_quit = false;
     int m_disabled = 0;
 };

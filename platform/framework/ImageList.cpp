@@ -45,11 +45,6 @@ HIMAGELIST ImageList_Create(int width, int height) {
     return reinterpret_cast<HIMAGELIST>(new ImageListData{QSize(width, height), {}});
 }
 
-BOOL ImageList_Destroy(HIMAGELIST list) {
-    delete DataOf(list);
-    return list != nullptr;
-}
-
 int ImageList_GetImageCount(HIMAGELIST list) {
     return list ? static_cast<int>(DataOf(list)->icons.size()) : 0;
 }

@@ -9,7 +9,6 @@ struct HIMAGELIST__;
 using HIMAGELIST = HIMAGELIST__*;
 
 HIMAGELIST ImageList_Create(int width, int height);
-BOOL ImageList_Destroy(HIMAGELIST list);
 int ImageList_GetImageCount(HIMAGELIST list);
 // Adds the theme icon of that name (for example "folder", "folder-open", "user-home",
 // "computer", "drive-harddisk", "user-desktop") and returns its index, or -1.

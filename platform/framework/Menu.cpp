@@ -125,11 +125,6 @@ UINT GetMenuItemID(HMENU menu, int position) {
     return item && !(item->flags & MF_SEPARATOR) ? item->id : 0xFFFFFFFF;
 }
 
-UINT GetMenuState(HMENU menu, UINT position, UINT flags) {
-    const MenuItem* item = ItemAt(menu, position, flags);
-    return item ? item->flags : 0xFFFFFFFF;
-}
-
 CString GetMenuString(HMENU menu, UINT position, UINT flags) {
     const MenuItem* item = ItemAt(menu, position, flags);
     return item ? CString(item->text) : CString();
@@ -169,22 +164,6 @@ BOOL CMenu::DestroyMenu() {
 
 BOOL CMenu::AppendMenu(UINT flags, UINT_PTR id, LPCTSTR text) {
     return AppendMenuA(m_hMenu, flags, id, text);
-}
-
-int CMenu::GetMenuItemCount() const {
-    return ::GetMenuItemCount(m_hMenu);
-}
-
-UINT CMenu::GetMenuItemID(int position) const {
-    return ::GetMenuItemID(m_hMenu, position);
-}
-
-UINT CMenu::GetMenuState(UINT position, UINT flags) const {
-    return ::GetMenuState(m_hMenu, position, flags);
-}
-
-CString CMenu::GetMenuString(UINT position, UINT flags) const {
-    return ::GetMenuString(m_hMenu, position, flags);
 }
 
 BOOL CMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* owner, const RECT* rect) {

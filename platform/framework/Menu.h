@@ -15,7 +15,6 @@ BOOL AppendMenuA(HMENU menu, UINT flags, UINT_PTR id, LPCSTR text);
 BOOL InsertMenuA(HMENU menu, UINT position, UINT flags, UINT_PTR id, LPCSTR text);
 int GetMenuItemCount(HMENU menu);
 UINT GetMenuItemID(HMENU menu, int position);
-UINT GetMenuState(HMENU menu, UINT position, UINT flags);
 CString GetMenuString(HMENU menu, UINT position, UINT flags);
 // Shows the menu at the screen point and waits until it closes. With TPM_RETURNCMD the chosen
 // command id is returned (0 when the menu was dismissed); otherwise the command is sent to the
@@ -26,7 +25,6 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int reserved, HWND own
 class CMenu {
 public:
     CMenu() = default;
-    explicit CMenu(HMENU menu) : m_hMenu(menu) {}
     ~CMenu();
     CMenu(const CMenu&) = delete;
     CMenu& operator=(const CMenu&) = delete;
@@ -34,12 +32,7 @@ public:
     BOOL CreatePopupMenu();
     BOOL DestroyMenu();
     BOOL AppendMenu(UINT flags, UINT_PTR id = 0, LPCTSTR text = nullptr);
-    int GetMenuItemCount() const;
-    UINT GetMenuItemID(int position) const;
-    UINT GetMenuState(UINT position, UINT flags) const;
-    CString GetMenuString(UINT position, UINT flags) const;
     BOOL TrackPopupMenu(UINT flags, int x, int y, CWnd* owner, const RECT* rect = nullptr);
-    HMENU GetSafeHmenu() const { return m_hMenu; }
 
     HMENU m_hMenu = nullptr;
 };

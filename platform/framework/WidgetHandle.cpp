@@ -49,10 +49,6 @@ void SetControlIdentity(QWidget* widget, int id, const char* className) {
                         QVariant::fromValue(static_cast<void*>(const_cast<char*>(className))));
 }
 
-void AfxRegisterControlWrapper(const char* className, ControlWrapperFactory factory) {
-    WrapperFactories()[className] = factory;
-}
-
 std::unique_ptr<CWnd> AfxCreateControlWrapper(const char* className) {
     auto found = WrapperFactories().find(className);
     return found == WrapperFactories().end() ? std::make_unique<CWnd>() : found->second();

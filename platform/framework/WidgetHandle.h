@@ -46,7 +46,6 @@ public:
 
 // The object that GetDlgItem hands out for a control of this window class when none is attached.
 using ControlWrapperFactory = std::unique_ptr<CWnd> (*)();
-void AfxRegisterControlWrapper(const char* className, ControlWrapperFactory factory);
 std::unique_ptr<CWnd> AfxCreateControlWrapper(const char* className);
 
 // Sends a notification or command from a control to the dialog that holds it.

@@ -58,10 +58,6 @@ CWnd* CWnd::GetDlgItem(int id) const {
     return window->Wrapper(control);
 }
 
-int CWnd::GetDlgCtrlID() const {
-    return m_hWnd ? ControlIdOf(WidgetFromHandle(m_hWnd)) : 0;
-}
-
 CWnd* CWnd::GetParent() const {
     QWidget* widget = WidgetFromHandle(m_hWnd);
     QWidget* parent = widget ? widget->parentWidget() : nullptr;

@@ -24,7 +24,6 @@ public:
     // The object for a child control: the attached one, or a wrapper that the dialog owns for
     // as long as the control exists.
     CWnd* GetDlgItem(int id) const;
-    int GetDlgCtrlID() const;
     CWnd* GetParent() const;
 
     void SetWindowText(LPCTSTR text);
