@@ -4,12 +4,14 @@
 #include <ctime>
 #include <fstream>
 #include <stdexcept>
+#include <string_view>
 #include <zlib.h>
 
 namespace {
 
 constexpr char kRar4Marker[] = {0x52, 0x61, 0x72, 0x21, 0x1A, 0x07, 0x00};
 constexpr char kRar5Marker[] = {0x52, 0x61, 0x72, 0x21, 0x1A, 0x07, 0x01, 0x00};
+constexpr std::size_t kWriteBlock = 1 << 20;
 
 void put16(std::string& out, std::uint32_t value) {
     out += static_cast<char>(value & 0xFF);
@@ -193,23 +195,32 @@ std::vector<std::string> RarArchiveWriter::write(const std::string& path,
         if (!out) {
             throw std::runtime_error("cannot create " + name);
         }
+        // Written in large blocks: a file written a few kilobytes at a time stays in the page
+        // cache as as many small pages, and every later read of it pays for each one.
+        std::string pending;
+        auto emit = [&](std::string_view bytes) {
+            pending += bytes;
+            if (pending.size() >= kWriteBlock) {
+                out.write(pending.data(), static_cast<std::streamsize>(pending.size()));
+                pending.clear();
+            }
+        };
         if (index == 0) {
-            out << m_options.stub;
+            emit(m_options.stub);
         }
-        if (m_options.format == RarArchiveOptions::Format::Rar4) {
-            out.write(kRar4Marker, sizeof kRar4Marker);
-        } else {
-            out.write(kRar5Marker, sizeof kRar5Marker);
-        }
-        out << archiveHeader(index, isVolumeSet);
+        emit(m_options.format == RarArchiveOptions::Format::Rar4
+                 ? std::string_view(kRar4Marker, sizeof kRar4Marker)
+                 : std::string_view(kRar5Marker, sizeof kRar5Marker));
+        emit(archiveHeader(index, isVolumeSet));
         for (const auto& part : volumes[index]) {
-            out << fileHeader(part);
+            emit(fileHeader(part));
             forEachChunk(*part.entry, part.offset, part.size,
                          [&](const char* data, std::size_t length) {
-                             out.write(data, static_cast<std::streamsize>(length));
+                             emit({data, length});
                          });
         }
-        out << endOfArchive(index + 1 < volumes.size());
+        emit(endOfArchive(index + 1 < volumes.size()));
+        out.write(pending.data(), static_cast<std::streamsize>(pending.size()));
         if (!out.flush()) {
             throw std::runtime_error("cannot write " + name);
         }
