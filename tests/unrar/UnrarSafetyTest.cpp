@@ -87,10 +87,6 @@ protected:
 
 TEST_P(UnrarSafety, HostileEntryFailsWithCreateErrorAndTheRestGoesOn) {
     const auto& [hostile, format] = GetParam();
-    if (std::find(hostile.formats.begin(), hostile.formats.end(), format) ==
-        hostile.formats.end()) {
-        GTEST_SKIP() << "this entry kind does not exist in RAR 4";
-    }
     auto entries = hostile.entries(outside());
     entries.push_back(RarWriterEntry::file("after.txt", "after"));
     RarArchiveOptions options;
@@ -110,10 +106,19 @@ TEST_P(UnrarSafety, HostileEntryFailsWithCreateErrorAndTheRestGoesOn) {
     EXPECT_EQ(inside, std::vector<std::string>{"after.txt"});
 }
 
+// Each case in the formats that can hold it.
+std::vector<std::tuple<HostileCase, RarArchiveOptions::Format>> hostileForms() {
+    std::vector<std::tuple<HostileCase, RarArchiveOptions::Format>> forms;
+    for (const auto& hostile : kHostileCases) {
+        for (const auto format : hostile.formats) {
+            forms.emplace_back(hostile, format);
+        }
+    }
+    return forms;
+}
+
 INSTANTIATE_TEST_SUITE_P(
-    Forms, UnrarSafety,
-    ::testing::Combine(::testing::ValuesIn(kHostileCases), ::testing::ValuesIn(kBoth)),
-    [](const auto& info) {
+    Forms, UnrarSafety, ::testing::ValuesIn(hostileForms()), [](const auto& info) {
         return std::string(std::get<0>(info.param).label) +
                (std::get<1>(info.param) == RarArchiveOptions::Format::Rar4 ? "_Rar4" : "_Rar5");
     });
