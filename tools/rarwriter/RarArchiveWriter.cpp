@@ -195,8 +195,8 @@ std::vector<std::string> RarArchiveWriter::write(const std::string& path,
         if (!out) {
             throw std::runtime_error("cannot create " + name);
         }
-        // Written in large blocks: a file written a few kilobytes at a time stays in the page
-        // cache as as many small pages, and every later read of it pays for each one.
+        // Written in large blocks: a file written a few kilobytes at a time is cached in pages of
+        // that size, and every later read of it pays for each page.
         std::string pending;
         auto emit = [&](std::string_view bytes) {
             pending += bytes;
