@@ -18,7 +18,6 @@ public:
 
     int GetLength() const { return static_cast<int>(m_text.size()); }
     BOOL IsEmpty() const { return m_text.empty(); }
-    void Empty() { m_text.clear(); }
     char GetAt(int index) const { return m_text.at(static_cast<std::size_t>(index)); }
     char operator[](int index) const { return GetAt(index); }
 

@@ -2,8 +2,10 @@
 
 #include "DialogUnits.h"
 #include "ProgressBar.h"
+#include "ProgressCtrl.h"
 #include "StaticLabel.h"
 #include "Styles.h"
+#include "TreeCtrl.h"
 #include "TreeView.h"
 #include "WidgetHandle.h"
 
@@ -67,17 +69,33 @@ QWidget* CreateTree(const ControlTemplate& control, QWidget* parent) {
     return new TreeView(control.style, parent);
 }
 
+template <class Wrapper> std::unique_ptr<CWnd> CreateWrapper() {
+    return std::make_unique<Wrapper>();
+}
+
 struct ControlClass {
     const char* name;
     QWidget* (*create)(const ControlTemplate&, QWidget*);
+    std::unique_ptr<CWnd> (*wrapper)();
 };
 
 constexpr ControlClass kControlClasses[] = {
-    {"button", CreateButton},      {"edit", CreateEdit},
-    {"static", CreateStatic},      {"msctls_progress32", CreateProgress},
-    {"SysTreeView32", CreateTree},
+    {"button", CreateButton, CreateWrapper<CWnd>},
+    {"edit", CreateEdit, CreateWrapper<CWnd>},
+    {"static", CreateStatic, CreateWrapper<CWnd>},
+    {"msctls_progress32", CreateProgress, CreateWrapper<CProgressCtrl>},
+    {"SysTreeView32", CreateTree, CreateWrapper<CTreeCtrl>},
 };
 } // namespace
+
+std::unique_ptr<CWnd> AfxCreateControlWrapper(const char* className) {
+    for (const ControlClass& cls : kControlClasses) {
+        if (strcasecmp(cls.name, className) == 0) {
+            return cls.wrapper();
+        }
+    }
+    return std::make_unique<CWnd>();
+}
 
 QWidget* AfxCreateControl(const ControlTemplate& control, const DialogUnits& units,
                           QWidget* parent) {

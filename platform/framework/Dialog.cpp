@@ -1,6 +1,7 @@
 #include "Dialog.h"
 
 #include "Automation.h"
+#include "ControlFactory.h"
 #include "DialogWindow.h"
 #include "ModalStack.h"
 #include "Resources.h"

@@ -24,6 +24,8 @@ public:
     UINT GetTemplateId() const { return m_templateId; }
     // TRUE from the start of DoModal until EndDialog.
     BOOL IsRunning() const { return m_running; }
+    // True while one of its message handlers runs: the dialog then takes no input.
+    bool IsHandlerRunning() const { return m_handlersRunning > 0; }
 
     DECLARE_MESSAGE_MAP()
 

@@ -11,8 +11,6 @@ public:
     explicit DialogUnits(const QFont& font);
 
     QRect ToPixels(int x, int y, int cx, int cy) const;
-    int BaseX() const { return m_baseX; }
-    int BaseY() const { return m_baseY; }
 
 private:
     int m_baseX;

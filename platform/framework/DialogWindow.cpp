@@ -140,12 +140,8 @@ void DialogWindow::Teardown() {
     m_wrappers.clear();
 }
 
-bool DialogWindow::HandlerRunning() const {
-    return m_dialog.m_handlersRunning > 0;
-}
-
 bool DialogWindow::AcceptsInput() const {
-    return m_disabled == 0 && !HandlerRunning();
+    return m_disabled == 0 && !m_dialog.IsHandlerRunning();
 }
 
 int DialogWindow::DefaultCommandId() const {

@@ -22,7 +22,6 @@ public:
 
     static DialogWindow* FromWidget(QWidget* widget);
 
-    CDialog& Dialog() const { return m_dialog; }
     QWidget* Control(int id) const;
     CWnd* Wrapper(QWidget* control);
     CMenu* SystemMenu(bool revert);
@@ -39,7 +38,6 @@ public:
     void Enable() { --m_disabled; }
     bool IsDisabled() const { return m_disabled > 0; }
     bool AcceptsInput() const;
-    bool HandlerRunning() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -52,7 +50,7 @@ private:
     void SendCommand(int id, UINT code);
 
     CDialog& m_dialog;
-    std::map<int, QWidget*> m_controls; // by id; ids shared by several controls name none
+    std::map<int, QWidget*> m_controls; // by id; the unnamed (-1) controls are not listed
     std::map<QWidget*, std::unique_ptr<CWnd>> m_wrappers;
     std::unique_ptr<CMenu> m_systemMenu;
     QEventLoop* m_loop = nullptr;

@@ -10,21 +10,16 @@
 #include <vector>
 
 namespace {
-struct MenuItem {
-    UINT flags;
-    UINT id;
-    std::string text;
-};
-
+// The items are kept in the form the automation seam reports them.
 struct MenuData {
-    std::vector<MenuItem> items;
+    std::vector<MenuItemRecord> items;
 };
 
 MenuData* DataOf(HMENU menu) {
     return reinterpret_cast<MenuData*>(menu);
 }
 
-const MenuItem* ItemAt(HMENU menu, UINT position, UINT flags) {
+const MenuItemRecord* ItemAt(HMENU menu, UINT position, UINT flags) {
     MenuData* data = DataOf(menu);
     if (!data) {
         return nullptr;
@@ -32,7 +27,7 @@ const MenuItem* ItemAt(HMENU menu, UINT position, UINT flags) {
     if (flags & MF_BYPOSITION) {
         return position < data->items.size() ? &data->items[position] : nullptr;
     }
-    for (const MenuItem& item : data->items) {
+    for (const MenuItemRecord& item : data->items) {
         if (!(item.flags & MF_SEPARATOR) && item.id == position) {
             return &item;
         }
@@ -48,7 +43,7 @@ QString ActionText(const std::string& text) {
 UINT ChooseCommand(MenuData& data, int x, int y, HWND owner) {
     QMenu menu(WidgetFromHandle(owner));
     std::vector<std::pair<QAction*, UINT>> actions;
-    for (const MenuItem& item : data.items) {
+    for (const MenuItemRecord& item : data.items) {
         if (item.flags & MF_SEPARATOR) {
             menu.addSeparator();
             continue;
@@ -60,12 +55,8 @@ UINT ChooseCommand(MenuData& data, int x, int y, HWND owner) {
 
     QAction* chosen = nullptr;
     if (AutomationListener* listener = AfxGetAutomationListener()) {
-        std::vector<MenuItemRecord> records;
-        for (const MenuItem& item : data.items) {
-            records.push_back({item.flags, item.id, item.text});
-        }
         QTimer::singleShot(0, &menu, [&] {
-            UINT pick = listener->MenuShown(records);
+            UINT pick = listener->MenuShown(data.items);
             for (auto& [action, id] : actions) {
                 if (id == pick && pick != 0 && action->isEnabled()) {
                     chosen = action;
@@ -121,12 +112,12 @@ int GetMenuItemCount(HMENU menu) {
 }
 
 UINT GetMenuItemID(HMENU menu, int position) {
-    const MenuItem* item = ItemAt(menu, static_cast<UINT>(position), MF_BYPOSITION);
+    const MenuItemRecord* item = ItemAt(menu, static_cast<UINT>(position), MF_BYPOSITION);
     return item && !(item->flags & MF_SEPARATOR) ? item->id : 0xFFFFFFFF;
 }
 
 CString GetMenuString(HMENU menu, UINT position, UINT flags) {
-    const MenuItem* item = ItemAt(menu, position, flags);
+    const MenuItemRecord* item = ItemAt(menu, position, flags);
     return item ? CString(item->text) : CString();
 }
 

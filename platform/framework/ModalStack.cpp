@@ -1,8 +1,6 @@
 #include "ModalStack.h"
 
 #include "Dialog.h"
-#include "DialogWindow.h"
-#include "WidgetHandle.h"
 
 #include <algorithm>
 #include <vector>
@@ -27,8 +25,6 @@ CDialog* ModalStack::Innermost() {
 }
 
 bool ModalStack::HandlerRunning() {
-    return std::any_of(Dialogs().begin(), Dialogs().end(), [](CDialog* dialog) {
-        DialogWindow* window = DialogWindow::FromWidget(WidgetFromHandle(dialog->GetSafeHwnd()));
-        return window && window->HandlerRunning();
-    });
+    return std::any_of(Dialogs().begin(), Dialogs().end(),
+                       [](CDialog* dialog) { return dialog->IsHandlerRunning(); });
 }

@@ -55,10 +55,6 @@ HTREEITEM CTreeCtrl::GetNextSiblingItem(HTREEITEM item) const {
     return GetNextItem(item, TVGN_NEXT);
 }
 
-HTREEITEM CTreeCtrl::GetParentItem(HTREEITEM item) const {
-    return GetNextItem(item, TVGN_PARENT);
-}
-
 UINT CTreeCtrl::GetCount() const {
     return static_cast<UINT>(Send(TVM_GETCOUNT));
 }
@@ -74,10 +70,6 @@ HTREEITEM CTreeCtrl::HitTest(TVHITTESTINFO* info) const {
 
 BOOL CTreeCtrl::GetItem(TV_ITEM* item) const {
     return static_cast<BOOL>(Send(TVM_GETITEM, 0, reinterpret_cast<LPARAM>(item)));
-}
-
-BOOL CTreeCtrl::SetItem(TV_ITEM* item) {
-    return static_cast<BOOL>(SendMessage(TVM_SETITEM, 0, reinterpret_cast<LPARAM>(item)));
 }
 
 LPARAM CTreeCtrl::GetItemData(HTREEITEM item) const {

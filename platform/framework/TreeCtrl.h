@@ -55,7 +55,6 @@ constexpr UINT TVE_TOGGLE = 0x0003;
 // Item relations for TVM_GETNEXTITEM; TVGN_CARET also selects with TVM_SELECTITEM.
 constexpr UINT TVGN_ROOT = 0x0000;
 constexpr UINT TVGN_NEXT = 0x0001;
-constexpr UINT TVGN_PARENT = 0x0003;
 constexpr UINT TVGN_CHILD = 0x0004;
 constexpr UINT TVGN_CARET = 0x0009;
 
@@ -138,12 +137,10 @@ public:
     HTREEITEM GetSelectedItem() const;
     HTREEITEM GetChildItem(HTREEITEM item) const;
     HTREEITEM GetNextSiblingItem(HTREEITEM item) const;
-    HTREEITEM GetParentItem(HTREEITEM item) const;
     UINT GetCount() const;
     BOOL SortChildrenCB(const TVSORTCB* sort, BOOL recurse = FALSE);
     HTREEITEM HitTest(TVHITTESTINFO* info) const;
     BOOL GetItem(TV_ITEM* item) const;
-    BOOL SetItem(TV_ITEM* item);
     LPARAM GetItemData(HTREEITEM item) const;
     CString GetItemText(HTREEITEM item) const;
     UINT GetItemState(HTREEITEM item, UINT stateMask) const;

@@ -306,10 +306,6 @@ HTREEITEM TreeView::NextItem(HTREEITEM handle, UINT relation) const {
         TreeItem* item = m_model->ItemOf(handle);
         return item ? TreeModel::HandleOf(NextSibling(item)) : nullptr;
     }
-    case TVGN_PARENT: {
-        TreeItem* item = m_model->ItemOf(handle);
-        return item && item->parent != root ? TreeModel::HandleOf(item->parent) : nullptr;
-    }
     default:
         return nullptr;
     }

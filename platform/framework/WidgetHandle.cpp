@@ -1,16 +1,12 @@
 #include "WidgetHandle.h"
 
 #include "ModalStack.h"
-#include "ProgressCtrl.h"
-#include "TreeCtrl.h"
 #include "Wnd.h"
 
 #include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
 #include <ctime>
-#include <map>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -18,19 +14,6 @@ namespace {
 constexpr const char* kIdProperty = "plovrinControlId";
 constexpr const char* kClassProperty = "plovrinControlClass";
 
-std::map<std::string, ControlWrapperFactory>& WrapperFactories() {
-    static std::map<std::string, ControlWrapperFactory> factories = {
-        {"msctls_progress32",
-         [] {
-             return std::unique_ptr<CWnd>(new CProgressCtrl);
-         }},
-        {"SysTreeView32",
-         [] {
-             return std::unique_ptr<CWnd>(new CTreeCtrl);
-         }},
-    };
-    return factories;
-}
 } // namespace
 
 int ControlIdOf(const QWidget* widget) {
@@ -47,11 +30,6 @@ void SetControlIdentity(QWidget* widget, int id, const char* className) {
     widget->setProperty(kIdProperty, id);
     widget->setProperty(kClassProperty,
                         QVariant::fromValue(static_cast<void*>(const_cast<char*>(className))));
-}
-
-std::unique_ptr<CWnd> AfxCreateControlWrapper(const char* className) {
-    auto found = WrapperFactories().find(className);
-    return found == WrapperFactories().end() ? std::make_unique<CWnd>() : found->second();
 }
 
 namespace {

@@ -44,10 +44,6 @@ public:
     virtual void WindowDestroying() = 0;
 };
 
-// The object that GetDlgItem hands out for a control of this window class when none is attached.
-using ControlWrapperFactory = std::unique_ptr<CWnd> (*)();
-std::unique_ptr<CWnd> AfxCreateControlWrapper(const char* className);
-
 // Sends a notification or command from a control to the dialog that holds it.
 LRESULT AfxSendToParent(QWidget* control, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -153,12 +153,6 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return WindowProc(message, wParam, lParam);
 }
 
-const MessageMap* CWnd::GetThisMessageMap() {
-    static const MessageMapEntry entries[] = {{0, 0, 0, nullptr}};
-    static const MessageMap map = {&CCmdTarget::GetThisMessageMap, entries};
-    return &map;
-}
-
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     int code = 0;
     UINT id = 0;

@@ -48,10 +48,7 @@ public:
     // Delivers the message at once: the message map first, then the default processing.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
-    static const MessageMap* GetThisMessageMap();
-
 protected:
-    const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
