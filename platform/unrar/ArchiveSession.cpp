@@ -106,30 +106,37 @@ int ArchiveSession::processFile(int operation, const char* destPath, const char*
     if (stream.isEncrypted) {
         return ERAR_MISSING_PASSWORD;
     }
-    return operation == RAR_TEST ? test(entry) : extract(entry, stream, destPath, destName);
+    if (operation == RAR_TEST) {
+        return readChecked(entry,
+                           [](const void*, std::size_t, std::int64_t) { return ERAR_SUCCESS; });
+    }
+    return extract(entry, stream, std::move(path), destPath, destName);
 }
 
-int ArchiveSession::test(const RarEntry& entry) {
+int ArchiveSession::readChecked(const RarEntry& entry, const DataConsumer& consume) {
     DataChecksum checksum(entry);
     const void* data = nullptr;
     std::size_t size = 0;
     std::int64_t offset = 0;
     for (;;) {
-        const int result = m_stream->readData(data, size, offset);
+        int result = m_stream->readData(data, size, offset);
         if (result == ERAR_SUCCESS) {
             checksum.add(data, size, offset);
-            continue;
+            result = consume(data, size, offset);
+            if (result == ERAR_SUCCESS) {
+                continue;
+            }
         }
-        if (result != ERAR_END_ARCHIVE) {
-            return result;
+        if (result == ERAR_END_ARCHIVE) {
+            return checksum.matches() ? ERAR_SUCCESS : ERAR_BAD_DATA;
         }
-        return checksum.matches() ? ERAR_SUCCESS : ERAR_BAD_DATA;
+        return result;
     }
 }
 
-int ArchiveSession::extract(const RarEntry& entry, const StreamEntry& stream, const char* destPath,
+int ArchiveSession::extract(const RarEntry& entry, const StreamEntry& stream,
+                            std::vector<std::string> path, const char* destPath,
                             const char* destName) {
-    std::vector<std::string> path;
     std::string folder = destPath != nullptr ? destPath : "";
     if (destName != nullptr) {
         // An explicit name is the caller's own choice of place: its folder and its file name.
@@ -140,8 +147,6 @@ int ArchiveSession::extract(const RarEntry& entry, const StreamEntry& stream, co
         if (path.front().empty()) {
             return ERAR_ECREATE;
         }
-    } else {
-        StoredPath::split(entry.name, path);
     }
     if (const int ready = m_writer.setDestination(folder); ready != ERAR_SUCCESS) {
         return ready;
@@ -172,28 +177,15 @@ int ArchiveSession::extract(const RarEntry& entry, const StreamEntry& stream, co
         begun != ERAR_SUCCESS) {
         return begun;
     }
-    DataChecksum checksum(entry);
-    const void* data = nullptr;
-    std::size_t size = 0;
-    std::int64_t offset = 0;
-    for (;;) {
-        int result = m_stream->readData(data, size, offset);
-        if (result == ERAR_SUCCESS) {
-            checksum.add(data, size, offset);
-            result = m_writer.writeFile(data, size, offset);
-            if (result == ERAR_SUCCESS) {
-                continue;
-            }
-        }
-        if (result == ERAR_END_ARCHIVE) {
-            if (checksum.matches()) {
-                return m_writer.commitFile();
-            }
-            result = ERAR_BAD_DATA;
-        }
-        m_writer.abandonFile(); // a damaged or unwritable file never appears under its name
-        return result;
+    const int result =
+        readChecked(entry, [this](const void* data, std::size_t size, std::int64_t offset) {
+            return m_writer.writeFile(data, size, offset);
+        });
+    if (result == ERAR_SUCCESS) {
+        return m_writer.commitFile();
     }
+    m_writer.abandonFile(); // a damaged or unwritable file never appears under its name
+    return result;
 }
 
 int ArchiveSession::close() {

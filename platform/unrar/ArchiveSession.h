@@ -6,6 +6,7 @@
 #include "SafeDestinationWriter.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,9 +26,13 @@ public:
     int close();
 
 private:
-    int test(const RarEntry& entry);
-    int extract(const RarEntry& entry, const StreamEntry& stream, const char* destPath,
-                const char* destName);
+    using DataConsumer =
+        std::function<int(const void* data, std::size_t size, std::int64_t offset)>;
+    // Hands the entry's data to `consume` piece by piece and checks its checksum: ERAR_SUCCESS,
+    // ERAR_BAD_DATA, or the first failure of the read or of `consume`.
+    int readChecked(const RarEntry& entry, const DataConsumer& consume);
+    int extract(const RarEntry& entry, const StreamEntry& stream, std::vector<std::string> path,
+                const char* destPath, const char* destName);
 
     RarHeaderWalker m_walker;
     std::unique_ptr<ArchiveStreamReader> m_stream;

@@ -279,6 +279,14 @@ RarHeaderWalker::ReadStatus RarHeaderWalker::readBlock(Block& block) {
     return m_format == Format::Rar4 ? readRar4Block(block) : readRar5Block(block);
 }
 
+RarHeaderWalker::ReadStatus RarHeaderWalker::readHeaderBytes(std::uint64_t size) {
+    if (m_position + size > m_volumeSize) {
+        return Truncated;
+    }
+    m_header.resize(static_cast<std::size_t>(size));
+    return readAt(m_position, m_header.data(), m_header.size()) ? BlockRead : Truncated;
+}
+
 RarHeaderWalker::ReadStatus RarHeaderWalker::readRar4Block(Block& block) {
     constexpr std::size_t kBaseSize = 7;
     unsigned char base[kBaseSize];
@@ -296,13 +304,10 @@ RarHeaderWalker::ReadStatus RarHeaderWalker::readRar4Block(Block& block) {
     if (headerSize < kBaseSize) {
         return Broken;
     }
-    if (m_position + headerSize > m_volumeSize) {
-        return Truncated;
+    if (const ReadStatus read = readHeaderBytes(headerSize); read != BlockRead) {
+        return read;
     }
-    std::vector<unsigned char> header(headerSize);
-    if (!readAt(m_position, header.data(), header.size())) {
-        return Truncated;
-    }
+    const std::vector<unsigned char>& header = m_header;
     if ((crc32Of(header.data() + 2, header.size() - 2) & 0xFFFF) != headerCrc) {
         return Broken;
     }
@@ -332,7 +337,7 @@ RarHeaderWalker::ReadStatus RarHeaderWalker::readRar4Block(Block& block) {
         break;
     case rar4::kFileHeader:
         block.kind = BlockKind::File;
-        if (!fillRar4File(header, block)) {
+        if (!fillRar4File(header, flags, block)) {
             return Broken;
         }
         break;
@@ -343,10 +348,9 @@ RarHeaderWalker::ReadStatus RarHeaderWalker::readRar4Block(Block& block) {
     return BlockRead;
 }
 
-bool RarHeaderWalker::fillRar4File(const std::vector<unsigned char>& header, Block& block) {
-    HeaderFieldReader fields(header.data(), header.size(), 3);
-    const std::uint32_t flags = fields.u16();
-    fields.seek(7);
+bool RarHeaderWalker::fillRar4File(const std::vector<unsigned char>& header, std::uint32_t flags,
+                                   Block& block) {
+    HeaderFieldReader fields(header.data(), header.size(), 7);
     RarEntry& entry = block.entry;
     entry.packSize = fields.u32();
     entry.unpSize = fields.u32();
@@ -397,13 +401,10 @@ RarHeaderWalker::ReadStatus RarHeaderWalker::readRar5Block(Block& block) {
     }
     const std::size_t fieldsAt = prefixFields.position();
     const std::size_t total = fieldsAt + static_cast<std::size_t>(headerSize);
-    if (m_position + total > m_volumeSize) {
-        return Truncated;
+    if (const ReadStatus read = readHeaderBytes(total); read != BlockRead) {
+        return read;
     }
-    std::vector<unsigned char> header(total);
-    if (!readAt(m_position, header.data(), header.size())) {
-        return Truncated;
-    }
+    const std::vector<unsigned char>& header = m_header;
     if (crc32Of(header.data() + 4, total - 4) != headerCrc) {
         return Broken;
     }

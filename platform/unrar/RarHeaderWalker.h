@@ -43,9 +43,12 @@ private:
     int openVolume(std::size_t index, bool allowStub);
     int readArchiveHeader();
     ReadStatus readBlock(Block& block);
+    // Reads the header of `size` bytes at the current position into m_header.
+    ReadStatus readHeaderBytes(std::uint64_t size);
     ReadStatus readRar4Block(Block& block);
     ReadStatus readRar5Block(Block& block);
-    static bool fillRar4File(const std::vector<unsigned char>& header, Block& block);
+    static bool fillRar4File(const std::vector<unsigned char>& header, std::uint32_t flags,
+                             Block& block);
     static bool fillRar5File(const std::vector<unsigned char>& header, std::size_t fieldsAt,
                              std::uint64_t extraSize, Block& block);
     bool readAt(std::uint64_t offset, void* buffer, std::size_t size);
@@ -63,9 +66,10 @@ private:
     int m_fd = -1;
     std::size_t m_volume = 0;
     std::uint64_t m_volumeSize = 0;
-    std::uint64_t m_volumeBase = 0;     // offset of the current volume in the volumes end to end
-    std::uint64_t m_position = 0;       // offset of the next block in the current volume
-    std::vector<unsigned char> m_cache; // headers are small and close together: read ahead
+    std::uint64_t m_volumeBase = 0;      // offset of the current volume in the volumes end to end
+    std::uint64_t m_position = 0;        // offset of the next block in the current volume
+    std::vector<unsigned char> m_header; // the block header being read, reused from block to block
+    std::vector<unsigned char> m_cache;  // headers are small and close together: read ahead
     std::uint64_t m_cacheStart = 0;
     std::size_t m_cacheSize = 0;
 };

@@ -16,10 +16,6 @@ constexpr unsigned kPermissionBits = 0777; // never setuid, setgid or sticky
 
 timespec toTimespec(const SafeDestinationWriter::Time& time) {
     timespec result{};
-    if (!time.isSet) {
-        result.tv_nsec = UTIME_OMIT;
-        return result;
-    }
     result.tv_sec = static_cast<time_t>(time.seconds);
     result.tv_nsec = time.nanoseconds;
     return result;
