@@ -1,6 +1,7 @@
 #include "DisplayName.h"
 
 #include "ShellAllocator.h"
+#include "Utf8Text.h"
 
 #include <cstring>
 
@@ -24,23 +25,9 @@ HRESULT DisplayName::SetOffset(UINT offset, STRRET* name) {
 }
 
 HRESULT DisplayName::SetInline(std::string_view text, STRRET* name) {
-    const std::size_t length = FittingLength(text, sizeof(name->cStr) - 1);
+    const std::size_t length = Utf8PrefixLength(text, sizeof(name->cStr) - 1);
     name->uType = STRRET_CSTR;
     std::memcpy(name->cStr, text.data(), length);
     name->cStr[length] = '\0';
     return S_OK;
-}
-
-std::size_t DisplayName::FittingLength(std::string_view text, std::size_t capacity) {
-    if (text.size() <= capacity) {
-        return text.size();
-    }
-    std::size_t length = capacity;
-    // Step back over continuation bytes to the start of the character that does not fit; a
-    // character has at most three of them.
-    while (length > 0 && capacity - length < 3 &&
-           (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) {
-        --length;
-    }
-    return length;
 }

@@ -14,8 +14,4 @@ public:
     static HRESULT SetOffset(UINT offset, STRRET* name);
     // Inline text, cut at a character boundary to fit with its terminator.
     static HRESULT SetInline(std::string_view text, STRRET* name);
-
-    // The length of the longest start of the UTF-8 text that fits in `capacity` bytes without
-    // splitting a character.
-    static std::size_t FittingLength(std::string_view text, std::size_t capacity);
 };

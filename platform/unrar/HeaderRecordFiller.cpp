@@ -1,17 +1,12 @@
 #include "HeaderRecordFiller.h"
 
-#include "Utf8.h"
+#include "Utf8Text.h"
 #include "unrar.h"
 
 #include <cstring>
 
-static_assert(sizeof(void*) != 8 || sizeof(RAROpenArchiveData) == 36,
-              "the open record is 36 bytes on LP64");
-static_assert(sizeof(void*) != 8 || sizeof(RARHeaderData) == 576,
-              "the header record is 576 bytes on LP64");
-
 void HeaderRecordFiller::copyName(char (&target)[260], const std::string& name) {
-    const std::size_t length = Utf8::safeCut(name, sizeof target - 1);
+    const std::size_t length = Utf8PrefixLength(name, sizeof target - 1);
     std::memcpy(target, name.data(), length);
     target[length] = '\0';
 }

@@ -53,14 +53,3 @@ void Utf8::append(std::string& out, char32_t codePoint) {
         out += static_cast<char>(0x80 | (codePoint & 0x3F));
     }
 }
-
-std::size_t Utf8::safeCut(const std::string& text, std::size_t limit) {
-    if (text.size() <= limit) {
-        return text.size();
-    }
-    std::size_t cut = limit;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
-        --cut;
-    }
-    return cut;
-}

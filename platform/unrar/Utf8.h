@@ -8,6 +8,4 @@ class Utf8 {
 public:
     static bool isValid(const std::string& text);
     static void append(std::string& out, char32_t codePoint);
-    // The longest prefix of at most `limit` bytes that does not split a character.
-    static std::size_t safeCut(const std::string& text, std::size_t limit);
 };
