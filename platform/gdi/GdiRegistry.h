@@ -47,8 +47,6 @@ public:
     bool DeleteContext(HDC handle);
     void Select(Object*& slot, Object* object);
 
-    Object* StockBitmap() { return &m_stockBitmap; }
-    Object* DefaultPalette() { return &m_defaultPalette; }
     int LiveCount() const { return static_cast<int>(m_objects.size() + m_contexts.size()); }
 
     bool paletteDisplay = false;

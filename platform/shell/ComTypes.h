@@ -21,7 +21,6 @@ constexpr HRESULT E_OUTOFMEMORY = static_cast<HRESULT>(0x8007000E);
 constexpr HRESULT E_INVALIDARG = static_cast<HRESULT>(0x80070057);
 
 constexpr ULONG SEVERITY_SUCCESS = 0;
-constexpr ULONG SEVERITY_ERROR = 1;
 
 constexpr bool SUCCEEDED(HRESULT result) {
     return result >= 0;

@@ -71,9 +71,7 @@ std::vector<MountEntry> MountTable::Volumes() const {
                                    [&](const MountEntry& v) { return v.directory == directory; });
     };
     for (const MountEntry& entry : m_entries) {
-        if (entry.directory == "/") {
-            volumes.front().type = entry.type;
-        } else if (IsUserVolume(entry) && !listed(entry.directory)) {
+        if (IsUserVolume(entry) && !listed(entry.directory)) {
             volumes.push_back(entry);
         }
     }

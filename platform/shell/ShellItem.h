@@ -37,7 +37,6 @@ public:
     ItemKind Kind() const { return m_kind; }
     // Zero-terminated inside the item.
     std::string_view Text() const { return m_text; }
-    bool IsFolder() const { return m_kind != ItemKind::File; }
     bool IsFileSystemEntry() const {
         return m_kind == ItemKind::Folder || m_kind == ItemKind::File;
     }

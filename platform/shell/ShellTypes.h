@@ -42,8 +42,6 @@ struct STRRET {
 
 // Display-name flags. Every flag yields the name the user sees.
 constexpr DWORD SHGDN_NORMAL = 0x0000;
-constexpr DWORD SHGDN_INFOLDER = 0x0001;
-constexpr DWORD SHGDN_FOREDITING = 0x1000;
 
 // Enumeration flags.
 constexpr DWORD SHCONTF_FOLDERS = 0x0020;
@@ -71,7 +69,6 @@ constexpr UINT SHGFI_PIDL = 0x0008;
 constexpr UINT SHGFI_SYSICONINDEX = 0x4000;
 
 // Context-menu flags and invocation record.
-constexpr UINT CMF_NORMAL = 0x0000;
 constexpr UINT CMF_EXPLORE = 0x0004;
 
 struct CMINVOKECOMMANDINFO {
