@@ -4,9 +4,14 @@
 
 #include <array>
 
+namespace {
+// Values hold at most this many bytes, as releases have always been written for.
+constexpr int kInstallSettingMaxLength = 63;
+
 CString InstallIniPath(const CString& currentDirectory) {
     return currentDirectory + "/Install.ini";
 }
+} // namespace
 
 CString ArchivePath(const CString& currentDirectory, const CString& archiveName) {
     return currentDirectory + "/" + archiveName;

@@ -5,10 +5,6 @@
 
 #include "CString.h"
 
-// Values hold at most this many bytes, as releases have always been written for.
-constexpr int kInstallSettingMaxLength = 63;
-
-CString InstallIniPath(const CString& currentDirectory);
 CString ArchivePath(const CString& currentDirectory, const CString& archiveName);
 // A missing file or key yields defaultValue; a null default the empty text.
 CString ReadInstallSetting(const CString& currentDirectory, LPCSTR key, LPCSTR defaultValue);

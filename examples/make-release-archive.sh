@@ -4,8 +4,8 @@
 # generated tiles, so that an installation runs long enough to be watched. Run after changing
 # the content.
 set -euo pipefail
+writer=$(realpath "${1:-$(dirname "$0")/../build/bin/make-test-rar}")
 cd "$(dirname "$0")"
-writer=$(realpath "${1:-../build/bin/make-test-rar}")
 content=$(mktemp -d)
 trap 'rm -rf "$content"' EXIT
 cp -a release-content/. "$content"

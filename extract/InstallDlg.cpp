@@ -33,7 +33,7 @@ void CInstallDlg::DoDataExchange(CDataExchange* dx) {
 BOOL CInstallDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     if (!BindUnrarApi()) {
-        MessageBox(kLibraryMissing, kErrorCaption, MB_OK | MB_ICONERROR);
+        ShowError(kLibraryMissing);
         OnOK();
     }
     SetDlgItemText(IDC_STATUS_ENTRY, "");

@@ -3,9 +3,6 @@
 // The release logo, bitmap resource 137: a packed 8-bit DIB (header, 256-entry colour table,
 // pixels) drawn by tools/logo.
 
-#include <cstddef>
+#include <span>
 
-constexpr unsigned logoBitmapId = 137;
-constexpr std::size_t logoBitmapSize = 43016;
-
-extern const unsigned char logoBitmap[logoBitmapSize];
+std::span<const unsigned char> LogoBitmap();

@@ -5,7 +5,7 @@
 #include "Strings.h"
 
 const ResourceModule& AfxGetResourceModule() {
-    static const BitmapResource bitmaps[] = {{IDB_LOGO, logoBitmap}};
+    static const BitmapResource bitmaps[] = {{IDB_LOGO, LogoBitmap()}};
     static const ResourceModule module = {DialogTemplates(), StringTable(), bitmaps};
     return module;
 }

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config clang-format
     qt6-base-dev libgl-dev libarchive-dev libarchive-tools libdeflate-dev libgtest-dev
-    xdg-utils fonts-dejavu-core tzdata xvfb xauth
+    xdg-utils fonts-dejavu-core tzdata
 )
 
 missing=()
@@ -17,5 +17,5 @@ if ((${#missing[@]})); then
     sudo_cmd=()
     if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
     "${sudo_cmd[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
+    "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 fi

@@ -24,7 +24,7 @@ InstallRun::InstallRun(const std::string& standInScript) {
     setenv("PLOVRIN_STANDIN_LOG", (m_folder.Path() / "standin.log").c_str(), 1);
 }
 
-InstallRunResult InstallRun::Run(int presses) {
+InstallRunResult InstallRun::Run() {
     InstallRunResult result;
     AutomationScript script;
     CInstallDlg* running = nullptr;
@@ -41,7 +41,7 @@ InstallRunResult InstallRun::Run(int presses) {
         if (m_before) {
             m_before(dialog);
         }
-        for (int i = 0; i < presses && dialog.IsRunning(); ++i) {
+        if (dialog.IsRunning()) {
             Automation::Click(dialog, IDC_INSTALL);
         }
         if (dialog.IsRunning()) {

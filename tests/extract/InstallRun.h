@@ -32,7 +32,7 @@ public:
     WorkingDirectory& Folder() { return m_folder; }
     // Runs before Install is pressed, inside the dialog (e.g. to type a destination).
     void BeforeInstall(std::function<void(CDialog&)> action) { m_before = std::move(action); }
-    InstallRunResult Run(int presses = 1);
+    InstallRunResult Run();
 
 private:
     WorkingDirectory m_folder;

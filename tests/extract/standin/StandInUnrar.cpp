@@ -147,8 +147,4 @@ RAR_EXPORT int RARCloseArchive(HANDLE handle) {
     delete archive;
     return result;
 }
-
-RAR_EXPORT int RARGetDllVersion() {
-    return RAR_DLL_VERSION;
-}
 }
