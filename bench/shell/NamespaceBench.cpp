@@ -50,7 +50,7 @@ void FreeItem(LPITEMIDLIST item) {
     allocator->Release();
 }
 
-// Binds the desktop item at `position` in enumeration order, then the child named `name`.
+// Binds the child of `folder` named `name`, or returns null.
 IShellFolder* BindChild(IShellFolder* folder, const char* name) {
     IEnumIDList* enumerator = nullptr;
     folder->EnumObjects(nullptr, SHCONTF_FOLDERS, &enumerator);

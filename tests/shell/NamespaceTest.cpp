@@ -128,7 +128,6 @@ TEST_F(NamespaceTest, DisplayNamesComeInEveryStrretKind) {
     const Folder desktop = FolderReader::Desktop();
     const Folder computer = FolderReader::Bind(desktop.get(), "Computer");
     ASSERT_TRUE(computer);
-    const ItemList projects = FolderReader::Find(desktop.get(), "Projects");
     const struct {
         IShellFolder* folder;
         ItemList item;

@@ -7,17 +7,11 @@
 #include <unistd.h>
 
 NamespaceTree::NamespaceTree() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "plovrin-shell-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) {
-        throw std::runtime_error("cannot make a temporary folder");
-    }
-    m_root = pattern;
     // Readable by others, so a test can look at it without privileges.
-    std::filesystem::permissions(m_root, std::filesystem::perms::all &
-                                             ~std::filesystem::perms::others_write &
-                                             ~std::filesystem::perms::group_write);
-    m_home = m_root + "/home";
+    std::filesystem::permissions(m_root.path(), std::filesystem::perms::all &
+                                                    ~std::filesystem::perms::others_write &
+                                                    ~std::filesystem::perms::group_write);
+    m_home = m_root / "home";
     std::filesystem::create_directories(m_home + "/.config");
     m_savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
     if (const char* configHome = std::getenv("XDG_CONFIG_HOME")) {
@@ -35,14 +29,6 @@ NamespaceTree::~NamespaceTree() {
     } else {
         unsetenv("XDG_CONFIG_HOME");
     }
-    std::error_code ignored;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(
-             m_root, std::filesystem::directory_options::skip_permission_denied, ignored)) {
-        std::filesystem::permissions(
-            entry.path(), std::filesystem::perms::owner_all,
-            std::filesystem::perm_options::add | std::filesystem::perm_options::nofollow, ignored);
-    }
-    std::filesystem::remove_all(m_root, ignored);
 }
 
 void NamespaceTree::MakeFolder(const std::string& relative) const {

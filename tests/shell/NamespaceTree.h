@@ -3,6 +3,8 @@
 // A home folder in a temporary directory, with HOME and XDG_CONFIG_HOME pointing into it, so the
 // desktop namespace shows it as the user's own. Restores the environment when it goes.
 
+#include "TemporaryFolder.h"
+
 #include <string>
 
 class NamespaceTree {
@@ -22,7 +24,7 @@ public:
     void SetDesktopEntry(const std::string& value) const;
 
 private:
-    std::string m_root;
+    TemporaryFolder m_root;
     std::string m_home;
     std::string m_savedHome;
     std::string m_savedConfigHome;

@@ -2,6 +2,8 @@
 
 // A fresh temporary folder that is the process's working directory for one test.
 
+#include "TemporaryFolder.h"
+
 #include <filesystem>
 #include <string>
 
@@ -12,10 +14,10 @@ public:
     WorkingDirectory(const WorkingDirectory&) = delete;
     WorkingDirectory& operator=(const WorkingDirectory&) = delete;
 
-    const std::filesystem::path& Path() const { return m_path; }
+    const std::filesystem::path& Path() const { return m_folder.path(); }
     void Write(const std::string& name, const std::string& bytes) const;
 
 private:
     std::filesystem::path m_previous;
-    std::filesystem::path m_path;
+    TemporaryFolder m_folder;
 };
