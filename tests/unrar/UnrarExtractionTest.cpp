@@ -1,5 +1,6 @@
 // Listing and extracting through the four calls: header records, what lands on disk, and the
 // result code of every entry-level failure.
+#include "FileBytes.h"
 #include "RarArchiveWriter.h"
 #include "TemporaryFolder.h"
 #include "UnrarLibrary.h"
@@ -13,11 +14,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string readText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::vector<std::string> treeOf(const fs::path& root) {
     std::vector<std::string> names;
@@ -104,8 +100,8 @@ TEST_P(UnrarExtraction, ExtractRestoresContentTimesAndPermissionBitsButNoSpecial
     }
     EXPECT_EQ(pass.closeResult, ERAR_SUCCESS);
     const fs::path out = destination();
-    EXPECT_EQ(readText(out / "bin/tool"), "#!/bin/sh\n");
-    EXPECT_EQ(readText(out / "empty"), "");
+    EXPECT_EQ(readFileBytes(out / "bin/tool"), "#!/bin/sh\n");
+    EXPECT_EQ(readFileBytes(out / "empty"), "");
     struct stat st {};
     ASSERT_EQ(::stat((out / "bin/tool").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0755U);
@@ -124,7 +120,7 @@ TEST_P(UnrarExtraction, ExtractOverwritesAnExistingFileAndLeavesNoTemporaryFiles
                                         RAR_OM_EXTRACT, RAR_EXTRACT, destination());
     ASSERT_EQ(pass.entries.size(), 1U);
     EXPECT_EQ(pass.entries[0].processResult, ERAR_SUCCESS);
-    EXPECT_EQ(readText(destination() + "/a.txt"), "new");
+    EXPECT_EQ(readFileBytes(destination() + "/a.txt"), "new");
     EXPECT_EQ(treeOf(destination()), std::vector<std::string>{"a.txt"});
 }
 
@@ -134,7 +130,7 @@ TEST_P(UnrarExtraction, MissingDestinationIsCreatedWithItsParents) {
                                         RAR_OM_EXTRACT, RAR_EXTRACT, deep);
     ASSERT_EQ(pass.entries.size(), 1U);
     EXPECT_EQ(pass.entries[0].processResult, ERAR_SUCCESS);
-    EXPECT_EQ(readText(deep + "/a.txt"), "x");
+    EXPECT_EQ(readFileBytes(deep + "/a.txt"), "x");
 }
 
 TEST_P(UnrarExtraction, EmptyDestinationIsTheCurrentDirectory) {
@@ -146,7 +142,7 @@ TEST_P(UnrarExtraction, EmptyDestinationIsTheCurrentDirectory) {
     fs::current_path(previous);
     ASSERT_EQ(pass.entries.size(), 1U);
     EXPECT_EQ(pass.entries[0].processResult, ERAR_SUCCESS);
-    EXPECT_EQ(readText(destination() + "/here.txt"), "x");
+    EXPECT_EQ(readFileBytes(destination() + "/here.txt"), "x");
 }
 
 TEST_P(UnrarExtraction, SkipAndTestWriteNothing) {
@@ -182,7 +178,7 @@ TEST_P(UnrarExtraction, EntryPassedOverWithoutProcessingLendsNoData) {
     std::string folder = destination();
     EXPECT_EQ(unrar.processFile(handle, RAR_EXTRACT, folder.data(), nullptr), ERAR_SUCCESS);
     EXPECT_EQ(unrar.closeArchive(handle), ERAR_SUCCESS);
-    EXPECT_EQ(readText(fs::path(destination()) / "second.txt"), "2");
+    EXPECT_EQ(readFileBytes(fs::path(destination()) / "second.txt"), "2");
     EXPECT_FALSE(fs::exists(fs::path(destination()) / "first.txt"));
 }
 
@@ -193,7 +189,7 @@ TEST_P(UnrarExtraction, UnicodeNamesArriveAsUtf8) {
     ASSERT_EQ(pass.entries.size(), 1U);
     EXPECT_EQ(pass.entries[0].fileName, name);
     EXPECT_EQ(pass.entries[0].processResult, ERAR_SUCCESS);
-    EXPECT_EQ(readText(fs::path(destination()) / name), "x");
+    EXPECT_EQ(readFileBytes(fs::path(destination()) / name), "x");
 }
 
 TEST_P(UnrarExtraction, LongNamesAreCutWithoutSplittingACharacter) {

@@ -1,4 +1,5 @@
 // The published interface: exports, record layout and the open's result codes.
+#include "FileBytes.h"
 #include "RarArchiveWriter.h"
 #include "TemporaryFolder.h"
 #include "UnrarLibrary.h"
@@ -11,11 +12,6 @@ namespace {
 
 void writeBytes(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 } // namespace
@@ -91,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
                  ERAR_BAD_ARCHIVE},
         OpenCase{"BrokenArchiveHeader",
                  [](const TemporaryFolder& f) {
-                     std::string bytes = readBytes(validArchive(f));
+                     std::string bytes = readFileBytes(validArchive(f));
                      bytes[10] = static_cast<char>(bytes[10] ^ 0x55); // inside the archive header
                      writeBytes(f / "broken.rar", bytes);
                      return f / "broken.rar";

@@ -1,4 +1,5 @@
 // Volume sets in both naming styles, found from the first volume, and damaged sets.
+#include "FileBytes.h"
 #include "RarArchiveWriter.h"
 #include "TemporaryFolder.h"
 #include "UnrarLibrary.h"
@@ -21,11 +22,6 @@ struct VolumeCase {
 
 std::string volumeData(char fill, std::size_t size) {
     return std::string(size, fill);
-}
-
-std::string readText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 } // namespace
@@ -67,9 +63,9 @@ TEST_P(UnrarVolumes, FindsLaterVolumesByNameAndNamesTheVolumeOfEachHeader) {
     for (const auto& entry : extracted.entries) {
         EXPECT_EQ(entry.processResult, ERAR_SUCCESS) << entry.fileName;
     }
-    EXPECT_EQ(readText(m_folder / "out/a.bin"), volumeData('a', 2500));
-    EXPECT_EQ(readText(m_folder / "out/b.bin"), volumeData('b', 500));
-    EXPECT_EQ(readText(m_folder / "out/c.bin"), volumeData('c', 100));
+    EXPECT_EQ(readFileBytes(m_folder / "out/a.bin"), volumeData('a', 2500));
+    EXPECT_EQ(readFileBytes(m_folder / "out/b.bin"), volumeData('b', 500));
+    EXPECT_EQ(readFileBytes(m_folder / "out/c.bin"), volumeData('c', 100));
 }
 
 // A file needs a volume that is gone or cut short: that file fails with 15, the pass ends.
@@ -153,5 +149,5 @@ TEST(UnrarVolumeSet, SelfExtractingStubIsSkipped) {
     ASSERT_EQ(pass.openResult, ERAR_SUCCESS);
     ASSERT_EQ(pass.entries.size(), 2U);
     EXPECT_EQ(pass.entries[0].processResult, ERAR_SUCCESS);
-    EXPECT_EQ(readText(folder / "out/a.txt"), "inside");
+    EXPECT_EQ(readFileBytes(folder / "out/a.txt"), "inside");
 }
